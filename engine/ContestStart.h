@@ -1,0 +1,20 @@
+#pragma once
+// Contest start: what ResetStats0 does.
+#include "platform/COleDateTime.h"
+
+struct ContestStartArguments {
+    CString hostFolder;        // a path prefix: the host's settings are searched as "<prefix>*.ini"
+    int cabrilloMode = 0;
+    CString contestant;
+    COleDateTime contestStart;
+    COleDateTime contestEnd;
+    CString ownDxccPrefix;
+};
+
+// 1 when the operator's own DXCC prefix asks for Russian window texts.
+int IsRussianPrefix(const CString& prefix);
+
+// Empties the QSO state, records contestant, dates and the host's version, runs the Cabrillo
+// header form in Cabrillo mode, starts the windows on every second start and creates a fresh
+// rejected-QSO log.
+void StartContest(const ContestStartArguments& start);

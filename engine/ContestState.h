@@ -1,0 +1,58 @@
+#pragma once
+// The contest state: everything the plug-in knows about the running contest, one module-wide
+// object constructed when the library is loaded. The host's thread changes it through the
+// exports; the UI thread reads it while it refreshes its windows. Both hold ContestMutex()
+// while they touch it.
+#include <array>
+#include <mutex>
+
+#include "engine/ContestRecords.h"
+#include "platform/SettingsFile.h"
+#include "reports/CabrilloLog.h"
+
+constexpr int kBandRowCount = 6;
+
+struct ContestState {
+    CContestRules permittedModes;
+    CContestRules permittedBands;
+    CabrilloLog cabrilloLog;
+    CArray<CInfo> qsoList;           // accepted QSOs in logging order, duplicates included
+    CStringArray bandsWorked;        // bands that passed the band check, in first-seen order
+    CString contestant;
+    CString startDayMonth;           // contest start as "%d.%m"
+    CString startYear;               // contest start as "%Y"
+    CString endDate;                 // contest end as "%d.%m.%Y"
+    std::array<CStringArray, kBandRowCount> g_bandRows;   // label + four cells per band
+    CStringArray workedMultipliers;  // DXCC prefixes and call-area codes of the last tally
+    CStringArray workedContinents;
+    CStringArray workedKAreas;
+    CStringArray workedJaAreas;
+    CStringArray workedVeAreas;
+    CStringArray workedVkAreas;
+    CString badQsoFileName;
+    CString hostVersion;
+    CString resultText;              // text returned by the last GetResult0
+    int cabrilloMode = 0;
+    int htmlResult = 0;
+    int russianTexts = 0;
+    int startFlag = 0;
+    int refreshReady = 1;
+    int badQsoCount = 0;
+    int claimedScore = 0;
+    SettingsFile settings;
+
+    ContestState();
+
+    // Empties the six worked lists.
+    void ClearWorkedLists();
+};
+
+// The one contest state of the loaded library.
+ContestState& Contest();
+
+// Guards every object of Contest(). Never held while a window of another thread is sent a
+// message, while the host's automation object is called, or while a modal window is up.
+std::mutex& ContestMutex();
+
+using ContestLock = std::unique_lock<std::mutex>;
+inline ContestLock LockContest() { return ContestLock(ContestMutex()); }

@@ -1,0 +1,168 @@
+#include "engine/Exports.h"
+
+#include <cstring>
+
+#include "engine/Admission.h"
+#include "engine/CallCheck.h"
+#include "engine/ContestStart.h"
+#include "engine/ContestState.h"
+#include "engine/Result.h"
+#include "engine/WindowSide.h"
+
+namespace {
+
+const char* const kSetName = "BARTG SPRINT (C)";
+const char* const kNoText = "";
+
+// Runs `work` and returns its result; an exception never reaches the host, which gets
+// `fallback` instead.
+template <class Result, class Work>
+Result Guarded(Result fallback, Work work) noexcept
+{
+    try {
+        return work();
+    } catch (...) {
+        return fallback;
+    }
+}
+
+QsoArguments ReadQso(const char* ownCall, const char* call, const COleDateTime* time, unsigned int frequencyHz,
+                     const char* mode, const char* sentRst, const char* receivedRst, const char* sentExchange,
+                     const char* receivedExchange, const char* callPrefix, const char* dxccPrefix,
+                     const char* continent, const char* band)
+{
+    QsoArguments qso;
+    qso.ownCall = ownCall;
+    qso.call = call;
+    qso.time = COleDateTime::FromHost(time);
+    qso.frequencyHz = frequencyHz;
+    qso.mode = mode;
+    qso.sentRst = sentRst;
+    qso.receivedRst = receivedRst;
+    qso.sentExchange = sentExchange;
+    qso.receivedExchange = receivedExchange;
+    qso.callPrefix = callPrefix;
+    qso.dxccPrefix = dxccPrefix;
+    qso.continent = continent;
+    qso.band = band;
+    return qso;
+}
+
+bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
+
+} // namespace
+
+extern "C" {
+
+int STATS_CDECL AddData0(const char* ownCall, const char* call, COleDateTime* time, COleDateTime*,
+    COleDateTime*, COleDateTime*, unsigned int, unsigned int frequencyHz, const char* mode,
+    const char* sentRst, const char* receivedRst, const char* sentExchange, const char* receivedExchange,
+    const char*, const char*, const char*, const char*, const char*, const char*, const char*, const char*,
+    const char* callPrefix, const char* dxccPrefix, int, int, int, double, double, const char*, const char*,
+    const char* continent, const char* band, const char*)
+{
+    return Guarded(0, [&] {
+        return AddQso(ReadQso(ownCall, call, time, frequencyHz, mode, sentRst, receivedRst, sentExchange,
+                              receivedExchange, callPrefix, dxccPrefix, continent, band));
+    });
+}
+
+int STATS_CDECL RemoveData0(const char* ownCall, const char* call, COleDateTime* time, COleDateTime*,
+    COleDateTime*, COleDateTime*, unsigned int, unsigned int frequencyHz, const char* mode,
+    const char* sentRst, const char* receivedRst, const char* sentExchange, const char* receivedExchange,
+    const char*, const char*, const char*, const char*, const char*, const char*, const char*, const char*,
+    const char* callPrefix, const char* dxccPrefix, int, int, int, double, double, const char*, const char*,
+    const char* continent, const char* band, const char*)
+{
+    return Guarded(1, [&] {
+        return RemoveQso(ReadQso(ownCall, call, time, frequencyHz, mode, sentRst, receivedRst, sentExchange,
+                                 receivedExchange, callPrefix, dxccPrefix, continent, band));
+    });
+}
+
+int STATS_CDECL ResetStats0(const char* hostFolder, int cabrilloMode, const char* contestant,
+    COleDateTime* contestStart, COleDateTime* contestEnd, const char*, const char*, const char*, const char*,
+    const char*, const char*, const char*, const char*, const char*, const char* ownDxccPrefix, int, int, int,
+    double, double, const char*, const char*, const char*)
+{
+    return Guarded(1, [&] {
+        ContestStartArguments start;
+        start.hostFolder = hostFolder;
+        start.cabrilloMode = cabrilloMode;
+        start.contestant = contestant;
+        start.contestStart = COleDateTime::FromHost(contestStart);
+        start.contestEnd = COleDateTime::FromHost(contestEnd);
+        start.ownDxccPrefix = ownDxccPrefix;
+        StartContest(start);
+        return 1;
+    });
+}
+
+int STATS_CDECL CheckCall0(const char* call, unsigned int, unsigned int, const char* mode, const char*,
+    const char*, const char*, const char*, const char*, const char*, const char*, const char*,
+    const char* callPrefix, const char* dxccPrefix, int, int, int, double, double, const char*,
+    const char* continent, const char*, const char*, const char*, const char* band, const char* secondBand,
+    char*, char*)
+{
+    return Guarded(static_cast<int>(kNotContestQso), [&] {
+        CallCheckArguments entered;
+        entered.call = call;
+        entered.mode = mode;
+        entered.callPrefix = callPrefix;
+        entered.dxccPrefix = dxccPrefix;
+        entered.continent = continent;
+        entered.band = band;
+        entered.secondBand = secondBand;
+        return CheckCall(entered);
+    });
+}
+
+const char* STATS_CDECL GetResult0(int* status)
+{
+    return Guarded(kNoText, [&] { return GetContestResult(status); });
+}
+
+const char* STATS_CDECL GetSetName(int index)
+{
+    return index == 0 ? kSetName : kNoText;
+}
+
+int STATS_CDECL GetNumberOfSets(void)
+{
+    return 1;
+}
+
+int STATS_CDECL GetExchgCount0(const char*, const char*, const char*)
+{
+    return 1;
+}
+
+int STATS_CDECL IsValidExchg0(const char* receivedExchange, const char*, const char*, const char*, int, int, int)
+{
+    if (!receivedExchange || std::strcmp(receivedExchange, "599") == 0)
+        return 0;
+    const size_t length = strnlen(receivedExchange, 5);
+    if (length != 3 && length != 4)
+        return 0;
+    for (size_t i = 0; i < length; ++i)
+        if (!IsDecimalDigit(receivedExchange[i]))
+            return 0;
+    return 1;
+}
+
+unsigned long STATS_CDECL setVersion(const char*)
+{
+    ContestLock lock = LockContest();
+    Contest().htmlResult = 1;
+    return 0;
+}
+
+void STATS_CDECL SetupSet0(void)
+{
+    Guarded(0, [] {
+        TheWindowSide().ShowMessage("No additional setup for this plugin", "", WindowSide::MessageStyle::Plain);
+        return 0;
+    });
+}
+
+} // extern "C"

@@ -1,0 +1,41 @@
+#pragma once
+// CString: the 8-bit text type used throughout the plug-in. A std::string with the few
+// conveniences the code relies on: a null-safe constructor from a C string, safe
+// printf-style formatting and left-to-right replacement.
+#include <cstdarg>
+#include <string>
+
+#if defined(__MINGW32__)
+#define STATS_PRINTF_FORMAT(fmt, first) __attribute__((format(gnu_printf, fmt, first)))
+#elif defined(__GNUC__)
+#define STATS_PRINTF_FORMAT(fmt, first) __attribute__((format(printf, fmt, first)))
+#else
+#define STATS_PRINTF_FORMAT(fmt, first)
+#endif
+
+class CString : public std::string {
+public:
+    CString() = default;
+    CString(const char* text) : std::string(text ? text : "") {}
+    CString(std::string text) : std::string(std::move(text)) {}
+    CString(const char* text, size_t length) : std::string(text, length) {}
+
+    int GetLength() const { return static_cast<int>(size()); }
+    bool IsEmpty() const { return empty(); }
+    void Empty() { clear(); }
+
+    // Replaces every occurrence of `find` (searched left to right in the part not yet
+    // consumed, so a replacement is never searched again). Returns the number replaced.
+    int Replace(const std::string& find, const std::string& replacement);
+
+    // Removes white space at both ends.
+    CString& Trim();
+
+    // Case-insensitive comparison (ASCII letters), as for band and mode names.
+    bool EqualsNoCase(const std::string& other) const;
+
+    // printf-style formatting into a string of whatever length the result needs.
+    static CString Formatted(const char* format, ...) STATS_PRINTF_FORMAT(1, 2);
+    static CString FormattedV(const char* format, va_list args);
+    void AppendFormat(const char* format, ...) STATS_PRINTF_FORMAT(2, 3);
+};

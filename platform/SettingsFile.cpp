@@ -1,0 +1,157 @@
+#include "platform/SettingsFile.h"
+
+#include <cctype>
+#include <climits>
+#include <mutex>
+#include <vector>
+
+#include "platform/TextFiles.h"
+
+namespace {
+
+// The host's thread and the UI thread both write settings; each write rewrites the file.
+std::mutex g_writeMutex;
+
+CString Trimmed(const std::string& text) { return CString(text).Trim(); }
+
+bool IsSectionLine(const CString& line, std::string* name = nullptr)
+{
+    const CString trimmed = Trimmed(line);
+    if (trimmed.size() < 2 || trimmed.front() != '[')
+        return false;
+    const size_t close = trimmed.find(']');
+    if (close == std::string::npos)
+        return false;
+    if (name)
+        *name = Trimmed(trimmed.substr(1, close - 1));
+    return true;
+}
+
+// The key of a "key=value" line (empty for any other line) and, optionally, its value.
+CString KeyOf(const CString& line, CString* value = nullptr)
+{
+    const size_t equals = line.find('=');
+    if (equals == std::string::npos || IsSectionLine(line) || Trimmed(line).front() == ';')
+        return CString();
+    if (value) {
+        *value = Trimmed(line.substr(equals + 1));
+        const bool quoted = value->size() >= 2 && (value->front() == '"' || value->front() == '\'')
+                         && value->back() == value->front();
+        if (quoted)
+            *value = value->substr(1, value->size() - 2);
+    }
+    return Trimmed(line.substr(0, equals));
+}
+
+struct SectionSpan {
+    bool found = false;
+    size_t header = 0;   // index of the "[Section]" line
+    size_t end = 0;      // one past the last non-blank line of the section
+};
+
+SectionSpan FindSection(const std::vector<CString>& lines, const std::string& section)
+{
+    SectionSpan span;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        std::string name;
+        if (!IsSectionLine(lines[i], &name))
+            continue;
+        if (span.found)
+            break;
+        if (CString(name).EqualsNoCase(section)) {
+            span = {true, i, i + 1};
+            continue;
+        }
+    }
+    if (span.found) {
+        for (size_t i = span.header + 1; i < lines.size() && !IsSectionLine(lines[i]); ++i)
+            if (!Trimmed(lines[i]).empty())
+                span.end = i + 1;
+    }
+    return span;
+}
+
+} // namespace
+
+SettingsFile::SettingsFile(std::string path, std::string section)
+    : path_(std::move(path)), section_(std::move(section))
+{
+}
+
+CString SettingsFile::ReadString(const char* key, const char* defaultValue) const
+{
+    CString result(defaultValue);
+    const auto lines = ReadAllLines(path_);
+    if (lines && key) {
+        const SectionSpan span = FindSection(*lines, section_);
+        for (size_t i = span.header + 1; span.found && i < span.end; ++i) {
+            CString value;
+            if (KeyOf((*lines)[i], &value).EqualsNoCase(key)) {
+                result = value;
+                break;
+            }
+        }
+    }
+    if (result.size() > kReadBufferSize - 1)
+        result.resize(kReadBufferSize - 1);
+    return result;
+}
+
+int SettingsFile::ReadInt(const char* key) const { return ReadNumber(ReadString(key).c_str()); }
+
+bool SettingsFile::WriteString(const char* key, const std::string& value) const
+{
+    if (!key || !*key)
+        return false;
+    CString cleanValue(value);
+    cleanValue.Replace("\r", " ");
+    cleanValue.Replace("\n", " ");
+    const CString newLine = CString(key) + "=" + cleanValue;
+
+    std::lock_guard<std::mutex> lock(g_writeMutex);
+    std::vector<CString> lines = ReadAllLines(path_).value_or(std::vector<CString>());
+    const SectionSpan span = FindSection(lines, section_);
+    if (!span.found) {
+        lines.push_back("[" + section_ + "]");
+        lines.push_back(newLine);
+    } else {
+        size_t at = span.end;
+        for (size_t i = span.header + 1; i < span.end; ++i)
+            if (KeyOf(lines[i]).EqualsNoCase(key)) {
+                lines[i] = newLine;
+                at = std::string::npos;
+                break;
+            }
+        if (at != std::string::npos)
+            lines.insert(lines.begin() + static_cast<long>(at), newLine);
+    }
+    std::string content;
+    for (const CString& line : lines)
+        content += line + "\r\n";
+    return ReplaceFileContent(path_, content);
+}
+
+bool SettingsFile::WriteInt(const char* key, int value) const
+{
+    return WriteString(key, std::to_string(value));
+}
+
+int ReadNumber(const char* text)
+{
+    if (!text)
+        return 0;
+    while (*text == ' ' || *text == '\t' || *text == '\n' || *text == '\r' || *text == '\v' || *text == '\f')
+        ++text;
+    const bool negative = *text == '-';
+    if (*text == '-' || *text == '+')
+        ++text;
+    long long value = 0;
+    for (; *text >= '0' && *text <= '9'; ++text) {
+        value = value * 10 + (*text - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            value = static_cast<long long>(INT_MAX) + 1;
+    }
+    if (negative)
+        value = -value;
+    return static_cast<int>(value < INT_MIN ? INT_MIN : value > INT_MAX ? INT_MAX : value);
+}

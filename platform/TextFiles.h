@@ -1,0 +1,31 @@
+#pragma once
+// Text files as the plug-in uses them: relative Windows-style paths, line-by-line reading
+// (LF or CR LF line ends removed) and whole-file replacement that never leaves a half-written
+// file behind.
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/CString.h"
+
+// The path as this system's file functions take it: a "\" separator becomes "/" on POSIX.
+std::string NativePath(const std::string& path);
+
+class LineReader {
+public:
+    explicit LineReader(const std::string& path);
+    bool IsOpen() const { return stream_.is_open(); }
+    // Reads the next line without its line end; false at the end of the file.
+    bool ReadLine(CString& line);
+
+private:
+    std::ifstream stream_;
+};
+
+// Every line of the file, or nothing when it cannot be opened.
+std::optional<std::vector<CString>> ReadAllLines(const std::string& path);
+
+// Writes `content` to a temporary file beside `path` and then moves it over `path`, so a
+// failed write leaves the old file as it was. Returns false when nothing was replaced.
+bool ReplaceFileContent(const std::string& path, const std::string& content);

@@ -1,0 +1,14 @@
+#pragma once
+// CWinApp: the library's application object. DllMain calls InitInstance when the library is
+// loaded into a process and ExitInstance when it is unloaded.
+#include <windows.h>
+
+class CWinApp {
+public:
+    virtual ~CWinApp() = default;
+    virtual BOOL InitInstance() { return TRUE; }
+    virtual int ExitInstance() { return 0; }
+
+    // The main window of the application, if it has one (owner of its message boxes).
+    HWND m_hMainWnd = nullptr;
+};

@@ -1,0 +1,35 @@
+#include "ui/StatsApp.h"
+
+#include "engine/WindowSide.h"
+#include "ui/Win32WindowSide.h"
+
+CTestApp theApp;
+
+namespace {
+Win32WindowSide g_win32WindowSide;
+} // namespace
+
+BOOL CTestApp::InitInstance()
+{
+    InstallWindowSide(&g_win32WindowSide);
+    return CWinApp::InitInstance();
+}
+
+int CTestApp::ExitInstance()
+{
+    InstallWindowSide(nullptr);
+    Sleep(20);
+    return CWinApp::ExitInstance();
+}
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
+{
+    switch (reason) {
+    case DLL_PROCESS_ATTACH:
+        return theApp.InitInstance();
+    case DLL_PROCESS_DETACH:
+        theApp.ExitInstance();
+        break;
+    }
+    return TRUE;
+}
