@@ -22,10 +22,11 @@ int CTestApp::ExitInstance()
     return CWinApp::ExitInstance();
 }
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
+extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID)
 {
     switch (reason) {
     case DLL_PROCESS_ATTACH:
+        theApp.m_hInstance = module;
         return theApp.InitInstance();
     case DLL_PROCESS_DETACH:
         theApp.ExitInstance();
