@@ -1,0 +1,102 @@
+#include "tools/stats-replay/CabrilloReader.h"
+
+#include <gtest/gtest.h>
+
+namespace replay {
+namespace {
+
+ContestLog Read(const std::string& qsoLines) {
+    return ReadCabrillo("START-OF-LOG: 3.0\nCALLSIGN: n0call\n" + qsoLines + "END-OF-LOG:\n");
+}
+
+TEST(CabrilloReader, ReadsAQsoWithRstColumns) {
+    ContestLog log = Read("QSO:  3580 RY 2018-01-20 1405 N0CALL  599 001  dl1abc  579 123\n");
+    ASSERT_EQ(log.qsos.size(), 1u);
+    const Qso& qso = log.qsos[0];
+    EXPECT_EQ(qso.line, 3);
+    EXPECT_EQ(qso.ownCall, "N0CALL");
+    EXPECT_EQ(qso.call, "DL1ABC");
+    EXPECT_EQ(qso.time, (QsoTime{2018, 1, 20, 14, 5}));
+    EXPECT_EQ(qso.frequencyHz, 3580000u);
+    EXPECT_EQ(qso.band, "80m");
+    EXPECT_EQ(qso.mode, "RTTY");
+    EXPECT_EQ(qso.rstSent, "599");
+    EXPECT_EQ(qso.serialSent, "001");
+    EXPECT_EQ(qso.rstReceived, "579");
+    EXPECT_EQ(qso.serialReceived, "123");
+    EXPECT_TRUE(log.problems.empty());
+}
+
+TEST(CabrilloReader, ReadsAQsoWithoutRstColumns) {
+    ContestLog log = Read("QSO: 14080 RY 2018-01-20 1405 N0CALL 001 DL1ABC 123\n");
+    ASSERT_EQ(log.qsos.size(), 1u);
+    EXPECT_EQ(log.qsos[0].rstSent, "");
+    EXPECT_EQ(log.qsos[0].serialSent, "001");
+    EXPECT_EQ(log.qsos[0].call, "DL1ABC");
+    EXPECT_EQ(log.qsos[0].serialReceived, "123");
+}
+
+TEST(CabrilloReader, DropsTheTransmitterId) {
+    ContestLog log = Read("QSO: 14080 RY 2018-01-20 1405 N0CALL 599 001 DL1ABC 599 123 1\n");
+    ASSERT_EQ(log.qsos.size(), 1u);
+    EXPECT_EQ(log.qsos[0].serialReceived, "123");
+}
+
+TEST(CabrilloReader, KeepsOtherModesAsLogged) {
+    ContestLog log = Read("QSO: 14030 CW 2018-01-20 1405 N0CALL 599 001 DL1ABC 599 123\n");
+    EXPECT_EQ(log.qsos.at(0).mode, "CW");
+}
+
+TEST(CabrilloReader, BandInMegahertzGivesTheUsualRttyFrequency) {
+    ContestLog log = Read("QSO: 7 RY 2018-01-20 1405 N0CALL 599 001 DL1ABC 599 123\n"
+                          "QSO: 50 RY 2018-01-20 1406 N0CALL 599 002 DL1ABC 599 124\n");
+    ASSERT_EQ(log.qsos.size(), 2u);
+    EXPECT_EQ(log.qsos[0].band, "40m");
+    EXPECT_EQ(log.qsos[0].frequencyHz, 7040000u);
+    EXPECT_EQ(log.qsos[1].band, "6m");
+}
+
+TEST(CabrilloReader, FrequencyOutsideTheBandsHasNoBand) {
+    ContestLog log = Read("QSO: 5000 RY 2018-01-20 1405 N0CALL 599 001 DL1ABC 599 123\n");
+    ASSERT_EQ(log.qsos.size(), 1u);
+    EXPECT_EQ(log.qsos[0].band, "");
+    EXPECT_EQ(log.qsos[0].frequencyHz, 5000000u);
+}
+
+TEST(CabrilloReader, ReportsBadQsoLinesAndReadsOn) {
+    ContestLog log = Read("QSO: 14080 RY 2018-01-20 1405 N0CALL 599 001\n"
+                          "QSO: abc RY 2018-01-20 1405 N0CALL 599 001 DL1ABC 599 123\n"
+                          "QSO: 14080 RY 2018-02-30 1405 N0CALL 599 001 DL1ABC 599 123\n"
+                          "QSO: 14080 RY 2018-01-20 2460 N0CALL 599 001 DL1ABC 599 123\n"
+                          "QSO: 14080 RY 2018-01-20 1405 N0CALL 599 001 599 123 456\n"
+                          "this is no cabrillo\n"
+                          "QSO: 14080 RY 2018-01-20 1405 N0CALL 599 001 DL1ABC 599 123\n");
+    EXPECT_EQ(log.qsos.size(), 1u);
+    ASSERT_EQ(log.problems.size(), 6u);
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(log.problems[i].line, 3 + i);
+}
+
+TEST(CabrilloReader, IgnoresExcludedQsosAndWhatFollowsTheEnd) {
+    ContestLog log = ReadCabrillo("X-QSO: 14080 RY 2018-01-20 1405 N0CALL 599 001 DL1ABC 599 123\n"
+                                  "END-OF-LOG:\n"
+                                  "QSO: 14080 RY 2018-01-20 1405 N0CALL 599 001 DL1ABC 599 123\n");
+    EXPECT_TRUE(log.qsos.empty());
+    EXPECT_TRUE(log.problems.empty());
+}
+
+TEST(CabrilloReader, GivesTheHeaderCallAndTheFirstAndLastQsoTime) {
+    ContestLog log = Read("QSO: 14080 RY 2018-01-21 0100 N0CALL 599 002 DL1ABC 599 123\n"
+                          "QSO: 14080 RY 2018-01-20 2300 N0CALL 599 001 DL1ABD 599 124\n"
+                          "QSO: 14080 RY 2018-01-21 0030 N0CALL 599 003 DL1ABE 599 125\n");
+    EXPECT_EQ(log.ownCall, "N0CALL");
+    EXPECT_EQ(*log.firstQsoTime, (QsoTime{2018, 1, 20, 23, 0}));
+    EXPECT_EQ(*log.lastQsoTime, (QsoTime{2018, 1, 21, 1, 0}));
+}
+
+TEST(CabrilloReader, OwnCallFallsBackToTheFirstQso) {
+    ContestLog log = ReadCabrillo("QSO: 14080 RY 2018-01-21 0100 G0XYZ 599 002 DL1ABC 599 123\n");
+    EXPECT_EQ(log.ownCall, "G0XYZ");
+}
+
+}  // namespace
+}  // namespace replay
