@@ -152,8 +152,11 @@ int STATS_CDECL IsValidExchg0(const char* receivedExchange, const char*, const c
 
 unsigned long STATS_CDECL setVersion(const char*)
 {
-    ContestLock lock = LockContest();
-    Contest().htmlResult = 1;
+    Guarded(0, [] {
+        ContestLock lock = LockContest();
+        Contest().htmlResult = 1;
+        return 0;
+    });
     return 0;
 }
 
