@@ -1,10 +1,9 @@
 #include "tools/stats-replay/CountryFile.h"
 
-#include <fstream>
-#include <sstream>
 #include <utility>
 
 #include "tools/stats-replay/CountryFileParser.h"
+#include "tools/stats-replay/FileText.h"
 
 namespace replay {
 namespace {
@@ -61,12 +60,11 @@ CountryFile CountryFile::FromText(std::string_view text) {
 }
 
 std::optional<CountryFile> CountryFile::FromFile(const std::string& path) {
-    std::ifstream stream(path, std::ios::binary);
-    if (!stream) return std::nullopt;
-    std::ostringstream text;
-    text << stream.rdbuf();
-    if (stream.bad()) return std::nullopt;
-    return FromText(text.str());
+    // The real file is about 350 KB; anything far larger is not a country file.
+    constexpr std::size_t kMaxBytes = 16u * 1024u * 1024u;
+    const FileText file = ReadFileText(path, kMaxBytes);
+    if (file.status != FileReadStatus::Ok) return std::nullopt;
+    return FromText(file.text);
 }
 
 std::optional<CountryInfo> CountryFile::Lookup(std::string_view call) const {

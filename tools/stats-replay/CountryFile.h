@@ -31,7 +31,7 @@ struct CountryInfo {
 class CountryFile {
 public:
     static CountryFile FromText(std::string_view text);
-    // Null when the file cannot be read.
+    // Null when the file cannot be read or is far too large for a country file.
     static std::optional<CountryFile> FromFile(const std::string& path);
 
     // See CallTable::Find for how portable calls are treated.

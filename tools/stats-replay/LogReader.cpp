@@ -1,9 +1,8 @@
 #include "tools/stats-replay/LogReader.h"
 
-#include <fstream>
-
 #include "tools/stats-replay/AdifReader.h"
 #include "tools/stats-replay/CabrilloReader.h"
+#include "tools/stats-replay/FileText.h"
 #include "tools/stats-replay/LineCursor.h"
 #include "tools/stats-replay/TextUtil.h"
 
@@ -54,16 +53,14 @@ ContestLog ReadLog(std::string_view text) {
 }
 
 ContestLog ReadLogFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return ProblemOnly("cannot open " + path);
-    std::string text;
-    char buffer[65536];
-    while (file.read(buffer, sizeof buffer) || file.gcount() > 0) {
-        text.append(buffer, static_cast<std::size_t>(file.gcount()));
-        if (text.size() > kMaxLogFileBytes) return ProblemOnly(path + " is too large for a contest log");
+    const FileText file = ReadFileText(path, kMaxLogFileBytes);
+    switch (file.status) {
+        case FileReadStatus::Ok: return ReadLog(file.text);
+        case FileReadStatus::CannotOpen: return ProblemOnly("cannot open " + path);
+        case FileReadStatus::TooLarge: return ProblemOnly(path + " is too large for a contest log");
+        case FileReadStatus::ReadError: break;
     }
-    if (file.bad()) return ProblemOnly("cannot read " + path);
-    return ReadLog(text);
+    return ProblemOnly("cannot read " + path);
 }
 
 }  // namespace replay

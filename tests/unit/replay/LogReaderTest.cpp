@@ -30,6 +30,13 @@ TEST(LogReader, MissingFileIsAProblemNotACrash) {
     EXPECT_EQ(log.problems.size(), 1u);
 }
 
+TEST(LogReader, EndlessInputIsRefusedAtTheSizeLimit) {
+    ContestLog log = ReadLogFile("/dev/zero");
+    EXPECT_TRUE(log.qsos.empty());
+    ASSERT_EQ(log.problems.size(), 1u);
+    EXPECT_NE(log.problems[0].message.find("too large"), std::string::npos);
+}
+
 // Pseudo-random bytes laced with the markers both readers look for.
 std::string Garbage(std::size_t size, unsigned seed) {
     const char* markers[] = {"<EOR>", "<CALL:", "QSO: ", ":", "<", ">", "\n", "\r", "9999999999", "/"};
