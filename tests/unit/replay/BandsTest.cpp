@@ -24,11 +24,6 @@ TEST(Bands, GivesTheUsualRttyFrequencyOfTheContestBands) {
     EXPECT_FALSE(UsualFrequencyForBand("11m").has_value());
 }
 
-TEST(Bands, NormalisesOnlyKnownBandNames) {
-    EXPECT_EQ(NormalizeBandName("70CM"), "70cm");
-    EXPECT_EQ(NormalizeBandName("Foo"), "Foo");
-}
-
 TEST(DecimalNumber, ParsesExactlyWithoutFloatingPoint) {
     EXPECT_EQ(ParseScaledDecimal("14.080", 6), 14080000u);
     EXPECT_EQ(ParseScaledDecimal("3580", 3), 3580000u);

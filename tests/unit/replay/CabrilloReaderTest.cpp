@@ -93,10 +93,5 @@ TEST(CabrilloReader, GivesTheHeaderCallAndTheFirstAndLastQsoTime) {
     EXPECT_EQ(*log.lastQsoTime, (QsoTime{2018, 1, 21, 1, 0}));
 }
 
-TEST(CabrilloReader, OwnCallFallsBackToTheFirstQso) {
-    ContestLog log = ReadCabrillo("QSO: 14080 RY 2018-01-21 0100 G0XYZ 599 002 DL1ABC 599 123\n");
-    EXPECT_EQ(log.ownCall, "G0XYZ");
-}
-
 }  // namespace
 }  // namespace replay

@@ -32,10 +32,6 @@ TEST(CallPrefix, OperatingSuffixesChangeNothing) {
     }
 }
 
-TEST(CallPrefix, IsUpperCaseWhateverTheInput) {
-    EXPECT_EQ(CallPrefix(" ve3abc "), "VE3");
-}
-
 TEST(CallPrefix, CallWithoutDigitHasNoCallArea) {
     EXPECT_EQ(CallPrefix("RAEM"), "RAEM");
     EXPECT_EQ(CallPrefix(""), "");

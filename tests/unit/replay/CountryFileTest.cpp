@@ -97,10 +97,6 @@ TEST_F(CountryFileTest, ExactEntryWithStrokesMatchesTheWholeCall) {
     EXPECT_EQ(PrefixOf("IT9ZZZ/LH"), "I");
 }
 
-TEST_F(CountryFileTest, LooksUpIgnoringLetterCaseAndBlanks) {
-    EXPECT_EQ(PrefixOf("  kh6abc "), "KH6");
-}
-
 TEST_F(CountryFileTest, UnknownCallsAreNotFound) {
     for (const char* call : {"", "/", "//P", "9Z9ZZ", "XYZ/K1ABC", "\xff\xfe"}) {
         EXPECT_FALSE(file.Lookup(call).has_value()) << call;
