@@ -1,0 +1,89 @@
+#include "tools/stats-replay/ReplayOptions.h"
+
+#include <cstdio>
+
+namespace replay {
+
+const char* const kReplayUsage =
+    "usage: stats-replay [options] LOG\n"
+    "Replays a contest log (Cabrillo 3.0 or ADIF) through Stats.dll and prints the result.\n"
+    "  --cty PATH        country file in cty.dat format (default: the hamradio-files one)\n"
+    "  --dll PATH        the plug-in to load (default: Stats.dll beside this program)\n"
+    "  --start TIME      contest start, \"YYYY-MM-DD HHMM\" (default: the first QSO)\n"
+    "  --end TIME        contest end (default: the last QSO)\n"
+    "  --html FILE       also save the result as an HTML page\n"
+    "  --cabrillo        score in Cabrillo mode: the header form appears, the .cbr file is written\n"
+    "  --accept-form     confirm the header form with the stored header, and close the messages\n"
+    "  --verbose         one line per QSO: what the call check said and whether it was stored\n"
+    "  --help            this text\n";
+
+std::optional<QsoTime> ParseTimeOption(const std::string& text) {
+    QsoTime time;
+    int consumed = 0;
+    const char* s = text.c_str();
+    if (std::sscanf(s, "%4d-%2d-%2d%n", &time.year, &time.month, &time.day, &consumed) != 3) return std::nullopt;
+    s += consumed;
+    if (*s == ' ' || *s == 'T') {
+        ++s;
+        int hour = 0, minute = 0;
+        if (std::sscanf(s, "%2d:%2d%n", &hour, &minute, &consumed) == 2 ||
+            std::sscanf(s, "%2d%2d%n", &hour, &minute, &consumed) == 2) {
+            time.hour = hour;
+            time.minute = minute;
+            s += consumed;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (*s != '\0' || !IsValidQsoTime(time)) return std::nullopt;
+    return time;
+}
+
+std::optional<ReplayOptions> ParseReplayOptions(const std::vector<std::string>& args, std::string& error) {
+    ReplayOptions options;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&]() -> const std::string* {
+            if (i + 1 < args.size()) return &args[++i];
+            error = arg + " needs a value";
+            return nullptr;
+        };
+        auto time = [&](std::optional<QsoTime>& target) {
+            const std::string* text = value();
+            if (!text) return false;
+            target = ParseTimeOption(*text);
+            if (!target) error = arg + ": not a time: " + *text;
+            return target.has_value();
+        };
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--verbose" || arg == "-v") {
+            options.verbose = true;
+        } else if (arg == "--cabrillo") {
+            options.cabrillo = true;
+        } else if (arg == "--accept-form") {
+            options.acceptForm = true;
+        } else if (arg == "--cty" || arg == "--dll" || arg == "--html") {
+            const std::string* text = value();
+            if (!text) return std::nullopt;
+            (arg == "--cty" ? options.countryFile : arg == "--dll" ? options.dllPath : options.htmlPath) = *text;
+        } else if (arg == "--start" || arg == "--end") {
+            if (!time(arg == "--start" ? options.start : options.end)) return std::nullopt;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            error = "unknown option " + arg;
+            return std::nullopt;
+        } else if (options.logPath.empty()) {
+            options.logPath = arg;
+        } else {
+            error = "only one log can be replayed at a time";
+            return std::nullopt;
+        }
+    }
+    if (options.logPath.empty() && !options.help) {
+        error = "no log given";
+        return std::nullopt;
+    }
+    return options;
+}
+
+}  // namespace replay
