@@ -49,7 +49,7 @@ public:
     std::vector<CString> qsoLines;
 
     // Loads the stored header, lets the operator edit it and stores it back. 1 after OK, 0
-    // after Cancel.
+    // after Cancel. OK also empties qsoLines.
     int EditHeader(const CString& callsign, CabrilloHeaderForm& form, const SettingsFile& settings);
 
     // Formats one QSO line with the log's current callsign and appends it to qsoLines.
@@ -57,6 +57,15 @@ public:
                 const CString& sentRst, const CString& sentExchange, const CString& receivedRst,
                 const CString& receivedExchange);
 
-    // Writes "<fileBaseName>.cbr" in the current folder and returns "File produced: <name>".
+    // Writes "<fileBaseName>.cbr" in the current folder, replacing any file of that name, and
+    // returns "File produced: <name>" (also when the file could not be written).
     CString WriteFile(int claimedScore, const CString& hostVersion) const;
 };
+
+// The name the Cabrillo file gets for this callsign, without ".cbr": characters that cannot
+// stand in a file name become "_", blanks at both ends go, and an empty result is "ZEPC".
+CString CabrilloFileBaseName(const CString& callsign);
+
+// `text` with every occurrence of `find` replaced, searched left to right in the part not yet
+// replaced. `count`, when given, receives the number of replacements.
+CString ReplaceAll(const CString& text, const CString& find, const CString& replacement, int* count = nullptr);
