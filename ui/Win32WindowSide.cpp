@@ -2,17 +2,8 @@
 
 #include <windows.h>
 
+#include "reports/win32/Cabrillo.h"
 #include "ui/StatsApp.h"
-
-namespace {
-
-// Until the header form is built, a Cabrillo start goes on without it.
-class NoHeaderForm : public CabrilloHeaderForm {
-public:
-    bool Edit(CabrilloHeader&) override { return false; }
-};
-
-} // namespace
 
 bool Win32WindowSide::ControlWindowExists() { return false; }
 
@@ -24,7 +15,8 @@ void Win32WindowSide::StartUiThread() {}
 
 CabrilloHeaderForm& Win32WindowSide::HeaderForm()
 {
-    static NoHeaderForm form;
+    // The dialog template lives in this library, whose handle DllMain has stored by now.
+    static CabrilloDialogForm form(theApp.m_hInstance);
     return form;
 }
 
