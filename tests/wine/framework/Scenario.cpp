@@ -12,7 +12,7 @@
 namespace scenario {
 namespace {
 
-constexpr size_t kShownLength = 160;
+constexpr size_t kShownLength = 600;
 constexpr DWORD kDefaultTimeLimitSeconds = 60;
 
 std::map<std::string, Body>& Scenarios()
@@ -167,6 +167,25 @@ bool CheckText(const char* file, int line, const char* expression, const std::st
     if (expected == actualText)
         return true;
     Fail(file, line, std::string(expression) + "\n    " + DescribeDifference(expected, actualText));
+    return false;
+}
+
+bool CheckText(const char* file, int line, const char* expression, const std::string& expected,
+               const std::optional<std::string>& actual)
+{
+    if (!actual) {
+        Fail(file, line, std::string(expression) + "\n    expected " + Describe(expected) + "\n    actual   (no such file)");
+        return false;
+    }
+    return CheckText(file, line, expression, expected, actual->data(), actual->size());
+}
+
+bool CheckContains(const char* file, int line, const char* expression, const std::string& text,
+                   const std::string& part)
+{
+    if (text.find(part) != std::string::npos)
+        return true;
+    Fail(file, line, std::string(expression) + "\n    text " + Describe(text) + "\n    lacks " + Describe(part));
     return false;
 }
 

@@ -17,6 +17,7 @@
 // failed, 77 when the scenario skipped itself (SKIP), 2 for a command-line error, 3 when the
 // scenario ran past its time limit.
 #include <cstdint>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <type_traits>
@@ -84,6 +85,14 @@ inline bool CheckText(const char* file, int line, const char* expression, const 
     return CheckText(file, line, expression, expected, actual.data(), actual.size());
 }
 
+// The same for a file's content; a missing file never equals anything.
+bool CheckText(const char* file, int line, const char* expression, const std::string& expected,
+               const std::optional<std::string>& actual);
+
+// `text` holds `part` somewhere.
+bool CheckContains(const char* file, int line, const char* expression, const std::string& text,
+                   const std::string& part);
+
 } // namespace scenario
 
 #define SCENARIO(group, name)                                                                   \
@@ -100,9 +109,14 @@ inline bool CheckText(const char* file, int line, const char* expression, const 
 #define CHECK_EQ(expected, actual)                                                              \
     scenario::CheckEqual(__FILE__, __LINE__, "CHECK_EQ(" #expected ", " #actual ")", (expected), (actual))
 
-// Two texts equal byte for byte; the first difference is shown on failure.
+// Two texts (or a text and a file's content) equal byte for byte; the first difference is shown
+// on failure.
 #define CHECK_TEXT(expected, actual)                                                            \
     scenario::CheckText(__FILE__, __LINE__, "CHECK_TEXT(" #expected ", " #actual ")", (expected), (actual))
+
+// A text holds a part; both are shown on failure.
+#define CHECK_CONTAINS(text, part)                                                              \
+    scenario::CheckContains(__FILE__, __LINE__, "CHECK_CONTAINS(" #text ", " #part ")", (text), (part))
 
 // The check holds or the scenario ends here.
 #define REQUIRE(condition)                                                                      \
