@@ -233,13 +233,6 @@ TEST_F(CabrilloLogTest, SoapboxOfACancelledFormIsStillWrittenOneTaggedLinePerLin
               header.substr(header.find("SOAPBOX: ")));
 }
 
-TEST_F(CabrilloLogTest, EmptySoapboxStillGivesItsTagLine)
-{
-    log.EditHeader("N0CALL", form, settings);
-    const std::string header = WrittenHeader();
-    EXPECT_EQ("SOAPBOX: \r\n", header.substr(header.find("SOAPBOX: ")));
-}
-
 // ---- The file's name ----
 
 struct BaseNameCase {
@@ -270,12 +263,6 @@ INSTANTIATE_TEST_SUITE_P(
                       BaseNameCase{"InnerLineBreaksBecomeUnderscores", "N0\r\nCALL", "N0__CALL"}),
     [](const ::testing::TestParamInfo<BaseNameCase>& info) { return std::string(info.param.behaviour); });
 
-TEST_F(CabrilloLogTest, EditHeaderNamesTheFileAfterTheCallsign)
-{
-    log.EditHeader("N0CALL/P", form, settings);
-    EXPECT_EQ("N0CALL_P", log.fileBaseName);
-}
-
 // ---- ReplaceAll ----
 
 TEST(ReplaceAll, ReturnsTheNewTextAndCountsTheReplacements)
@@ -291,15 +278,7 @@ TEST(ReplaceAll, ReturnsTheNewTextAndCountsTheReplacements)
 
 // ---- The QSO line ----
 
-TEST_F(CabrilloLogTest, QsoLineOfTheExample)
-{
-    log.callsign = "N0CALL";
-    AddExampleQso();
-    ASSERT_EQ(1u, log.qsoLines.size());
-    EXPECT_EQ(kExampleQsoLine, log.qsoLines[0]);
-}
-
-TEST_F(CabrilloLogTest, QsoLineColumns)
+TEST_F(CabrilloLogTest, QsoLineOfTheExampleColumnByColumn)
 {
     log.callsign = "N0CALL";
     AddExampleQso();
@@ -411,12 +390,6 @@ TEST_F(CabrilloLogTest, ExpertOverlayAndSixHourTimeAreWrittenOnlyWithTheirExactN
     const std::string header = WrittenHeader();
     EXPECT_EQ(std::string::npos, header.find("CATEGORY-OVERLAY"));
     EXPECT_EQ(std::string::npos, header.find("CATEGORY-TIME"));
-}
-
-TEST_F(CabrilloLogTest, CreatorLineNamesTheHostVersion)
-{
-    EXPECT_NE(std::string::npos, WrittenHeader(0, "2.16").find("\r\nCREATED-BY: Kelb 2.16\r\n"));
-    EXPECT_NE(std::string::npos, WrittenHeader(0, "Kelb").find("\r\nCREATED-BY: Kelb Kelb\r\n"));
 }
 
 TEST_F(CabrilloLogTest, WritingReplacesTheWholeOldFile)
