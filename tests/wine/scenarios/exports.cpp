@@ -4,6 +4,7 @@
 #include <string>
 
 #include "tests/wine/framework/DialogWatcher.h"
+#include "tests/wine/framework/Files.h"
 #include "tests/wine/framework/Scenario.h"
 #include "tests/wine/framework/StatsLibrary.h"
 
@@ -77,4 +78,21 @@ SCENARIO(exports, setup_shows_a_plain_message_box)
     CHECK_EQ(Texts{"No additional setup for this plugin"}, box.StaticTexts());
     CHECK_EQ(Texts{"OK"}, box.ButtonTexts());
     CHECK(!box.ShowsIcon());
+}
+
+SCENARIO(exports, a_reloaded_library_starts_afresh)
+{
+    WriteHostSettings();
+    MakeFolder("Plugins");
+    for (int round = 0; round < 3; ++round) {
+        StatsLibrary library;
+        Host host(library.ByPlainName());
+        // Unloading ended the HTML output that the last round switched on.
+        const std::string textHeading = "\t\tBARTG-SPRINT RTTY ";
+        CHECK_EQ(textHeading, host.Result().substr(0, textHeading.size()));
+        CHECK_EQ(1, host.StartContest());
+        CHECK_EQ(1, host.AddQso({}));
+        CHECK_EQ(0ul, library.ByPlainName().setVersion("2.30"));
+        CHECK_CONTAINS(host.Result(), "<tr><th><center>Total</center></th><td><center>1</center></td>");
+    }
 }
