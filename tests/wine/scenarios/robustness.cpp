@@ -231,5 +231,6 @@ SCENARIO(robustness, null_status_in_cabrillo_mode)
     const DialogSnapshot& box = fileMessage.Seen();
     CHECK_TEXT("Output", box.caption);
     CHECK_EQ(Texts{"File produced: N0CALL.cbr"}, box.StaticTexts());
+    CHECK(box.ShowsIcon());
     CHECK(FileExists("N0CALL.cbr"));
 }
