@@ -31,5 +31,6 @@ void Win32WindowSide::ShowMessage(const CString& text, const CString& caption, M
         if (!owner)
             owner = GetActiveWindow();
     }
-    MessageBoxA(owner, text.c_str(), caption.IsEmpty() ? nullptr : caption.c_str(), type);
+    // An empty caption stays empty (a null one would give the system's "Error").
+    MessageBoxA(owner, text.c_str(), caption.c_str(), type);
 }

@@ -59,9 +59,12 @@ std::string Escaped(const char* text, size_t length)
 
 std::string Quoted(const char* text, size_t length)
 {
-    if (length <= kShownLength)
-        return "\"" + Escaped(text, length) + "\"";
-    return "\"" + Escaped(text, kShownLength) + "\"... (" + std::to_string(length) + " bytes)";
+    std::string quoted = "\"";
+    quoted += Escaped(text, std::min(length, kShownLength));
+    quoted += '"';
+    if (length > kShownLength)
+        quoted += "... (" + std::to_string(length) + " bytes)";
+    return quoted;
 }
 
 // A piece of `text` around `at`, escaped.
