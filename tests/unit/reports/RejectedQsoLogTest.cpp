@@ -1,7 +1,3 @@
-#ifndef _WIN32
-#include <unistd.h>
-#endif
-
 #include "reports/RejectedQsoLog.h"
 #include "tests/unit/support/TestWorkspace.h"
 
@@ -82,18 +78,3 @@ TEST_F(RejectedQsoLogTest, NothingIsWrittenWithoutAFileName)
     EXPECT_TRUE(std::filesystem::is_empty(std::filesystem::current_path() / "Plugins"));
     EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator("."), std::filesystem::directory_iterator()));
 }
-
-#ifndef _WIN32
-TEST_F(RejectedQsoLogTest, AnUnreadableLogIsLeftAsItWas)
-{
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root reads every file";
-    Create(log);
-    Append(log, Line("DL1ABC", "2018-01-20 1405", kWrongBand));
-    const std::string before = ReadFile("bad.txt");
-    std::filesystem::permissions("bad.txt", std::filesystem::perms::owner_write);
-    RemoveQsoLines(log, "DL1ABC", "2018-01-20 1405");
-    std::filesystem::permissions("bad.txt", std::filesystem::perms::owner_all);
-    EXPECT_EQ(before, ReadFile("bad.txt"));
-}
-#endif

@@ -1,6 +1,8 @@
 // The rejected-QSO log that the real DLL writes: one line for every rejected QSO and every
 // duplicate, in the host's current folder, and rewritten without a QSO's lines when the host
 // deletes that QSO.
+#include <windows.h>
+
 #include <string>
 
 #include "tests/wine/framework/Files.h"
@@ -55,4 +57,24 @@ SCENARIO(rejected_log, lines_of_rejections_and_dupes)
     // A new contest starts a new log.
     host.StartContest({.end = HostTime(2018, 3, 5)});
     CHECK_TEXT(header, ReadFileBytes(log));
+}
+
+SCENARIO(rejected_log, a_log_that_cannot_be_read_is_left_as_it_was)
+{
+    StatsLibrary library;
+    Host host(library.ByPlainName());
+    WriteHostSettings();
+    host.StartContest({.end = HostTime(2018, 3, 5)});
+    const std::string log = "BadQSO_StatsBARTGSPRINT_05_03_2018.txt";
+    host.AddQso({.call = "G4AAA", .time = HostTime(2018, 1, 20, 12, 0), .band = "160m"});
+    const auto before = ReadFileBytes(log);
+    REQUIRE(before.has_value());
+
+    // Another program holds the log open and shares it with nobody: deleting the QSO cannot
+    // read the old lines, so it must not replace them with a log of the header alone.
+    HANDLE holder = CreateFileA(log.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    REQUIRE(holder != INVALID_HANDLE_VALUE);
+    CHECK_EQ(1, host.RemoveQso({.call = "G4AAA", .time = HostTime(2018, 1, 20, 12, 0), .band = "160m"}));
+    CloseHandle(holder);
+    CHECK_TEXT(*before, ReadFileBytes(log));
 }
