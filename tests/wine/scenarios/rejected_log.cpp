@@ -70,9 +70,11 @@ SCENARIO(rejected_log, a_log_that_cannot_be_read_is_left_as_it_was)
     const auto before = ReadFileBytes(log);
     REQUIRE(before.has_value());
 
-    // Another program holds the log open and shares it with nobody: deleting the QSO cannot
-    // read the old lines, so it must not replace them with a log of the header alone.
-    HANDLE holder = CreateFileA(log.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Another program holds the log open and lets others write and replace it, but not read
+    // it: deleting the QSO cannot read the old lines, so it must not replace them with a log
+    // of the header alone.
+    HANDLE holder = CreateFileA(log.c_str(), GENERIC_READ, FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     REQUIRE(holder != INVALID_HANDLE_VALUE);
     CHECK_EQ(1, host.RemoveQso({.call = "G4AAA", .time = HostTime(2018, 1, 20, 12, 0), .band = "160m"}));
     CloseHandle(holder);
