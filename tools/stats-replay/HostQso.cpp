@@ -3,7 +3,6 @@
 #include <limits>
 
 #include "tools/stats-replay/CallPrefix.h"
-#include "tools/stats-replay/OleDate.h"
 
 namespace replay {
 
@@ -16,11 +15,15 @@ HostQso DescribeForHost(const Qso& qso, const CountryFile& countries) {
         host.knownCall = true;
     }
     host.callPrefix = CallPrefix(qso.call);
-    host.oleTime = ToOleDate(qso.time);
+    host.time = HostTime(qso.time);
     // The host passes the frequency in Hz as a 32-bit number.
     const auto maxHz = std::numeric_limits<unsigned int>::max();
     host.frequencyHz = qso.frequencyHz > maxHz ? maxHz : static_cast<unsigned int>(qso.frequencyHz);
     return host;
+}
+
+COleDateTime HostTime(const QsoTime& time) {
+    return COleDateTime(time.year, time.month, time.day, time.hour, time.minute, 0);
 }
 
 }  // namespace replay

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/COleDateTime.h"
 #include "tools/stats-replay/CountryFile.h"
 #include "tools/stats-replay/Qso.h"
 
@@ -14,11 +15,14 @@ struct HostQso {
     std::string dxccPrefix;      // "" when the country file knows no entity for the call
     std::string continent;
     std::string callPrefix;      // its last digit is the call area
-    double oleTime = 0.0;        // the host's date-time value
+    COleDateTime time;           // the host's date-time value
     unsigned int frequencyHz = 0;
     bool knownCall = false;
 };
 
 HostQso DescribeForHost(const Qso& qso, const CountryFile& countries);
+
+// A log's time as the host's date-time value.
+COleDateTime HostTime(const QsoTime& time);
 
 }  // namespace replay

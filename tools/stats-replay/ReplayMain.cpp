@@ -13,7 +13,6 @@
 #include "tools/stats-replay/DialogConfirmer.h"
 #include "tools/stats-replay/HostQso.h"
 #include "tools/stats-replay/LogReader.h"
-#include "tools/stats-replay/OleDate.h"
 #include "tools/stats-replay/ReplayOptions.h"
 #include "tools/stats-replay/StatsLibrary.h"
 
@@ -82,7 +81,7 @@ private:
 void Replay::StartContest(const ContestLog& log) {
     const QsoTime start = options_.start.value_or(log.firstQsoTime.value_or(QsoTime{}));
     const QsoTime end = contestEnd_ = options_.end.value_or(log.lastQsoTime.value_or(QsoTime{}));
-    COleDateTime contestStart(ToOleDate(start)), contestEnd(ToOleDate(end));
+    COleDateTime contestStart = HostTime(start), contestEnd = HostTime(end);
     const auto own = countries_.Lookup(log.ownCall);
     const std::string ownDxcc = own ? own->dxccPrefix : "";
     stats_.ResetStats0("", options_.cabrillo ? 1 : 0, log.ownCall.c_str(), &contestStart, &contestEnd, kUnused,
@@ -102,7 +101,7 @@ void Replay::ReplayQso(const Qso& qso) {
                                         kUnused, kUnused, kUnused, kUnused, kUnused, host.callPrefix.c_str(),
                                         host.dxccPrefix.c_str(), 0, 0, 0, 0.0, 0.0, kUnused, host.continent.c_str(),
                                         kUnused, kUnused, kUnused, qso.band.c_str(), nullptr, scratch1, scratch2);
-    COleDateTime time(host.oleTime), unusedTime;
+    COleDateTime time = host.time, unusedTime;
     const int stored = stats_.AddData0(
         qso.ownCall.c_str(), qso.call.c_str(), &time, &unusedTime, &unusedTime, &unusedTime, 0, host.frequencyHz,
         qso.mode.c_str(), qso.rstSent.c_str(), qso.rstReceived.c_str(), qso.serialSent.c_str(),

@@ -69,7 +69,7 @@ TEST(HostQso, FillsWhatTheHostKnowsAboutTheStation) {
     EXPECT_EQ("K", host.dxccPrefix);
     EXPECT_EQ("NA", host.continent);
     EXPECT_EQ('1', host.callPrefix.back());
-    EXPECT_DOUBLE_EQ(43120.0 + (14 * 60 + 5) / 1440.0, host.oleTime);
+    EXPECT_DOUBLE_EQ(43120.0 + (14 * 60 + 5) / 1440.0, host.time.m_dt);
     EXPECT_EQ(4294967295u, host.frequencyHz) << "the host's frequency is a 32-bit number";
 
     qso.call = "DL1ABC";

@@ -57,17 +57,6 @@ StatsExports Bind(HMODULE module, Naming naming)
     return exports;
 }
 
-// Days from 1 January 1970 to the given date of the proleptic Gregorian calendar.
-long DaysFromCivil(int year, int month, int day)
-{
-    year -= month <= 2;
-    const long era = (year >= 0 ? year : year - 399) / 400;
-    const long yearOfEra = year - era * 400;
-    const long dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
-}
-
 } // namespace
 
 StatsLibrary::StatsLibrary()
@@ -91,8 +80,7 @@ StatsLibrary::~StatsLibrary()
 
 COleDateTime HostTime(int year, int month, int day, int hour, int minute)
 {
-    constexpr long kDaysFrom1899To1970 = 25569;
-    return COleDateTime(double(DaysFromCivil(year, month, day) + kDaysFrom1899To1970) + (hour * 60 + minute) / 1440.0);
+    return COleDateTime(year, month, day, hour, minute, 0);
 }
 
 int Host::StartContest(const ContestStart& start)
