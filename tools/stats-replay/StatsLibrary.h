@@ -6,11 +6,11 @@
 
 #include <string>
 
-#include "engine/Exports.h"
+#include "engine/ExportTable.h"
 
 namespace replay {
 
-class StatsLibrary {
+class StatsLibrary : public StatsExports {
 public:
     // Loads the library; on failure `error` says why and IsLoaded() is false.
     StatsLibrary(const std::string& path, std::string& error);
@@ -19,18 +19,6 @@ public:
     StatsLibrary& operator=(const StatsLibrary&) = delete;
 
     bool IsLoaded() const { return module_ != nullptr; }
-
-    decltype(&::AddData0) AddData0 = nullptr;
-    decltype(&::RemoveData0) RemoveData0 = nullptr;
-    decltype(&::ResetStats0) ResetStats0 = nullptr;
-    decltype(&::CheckCall0) CheckCall0 = nullptr;
-    decltype(&::GetResult0) GetResult0 = nullptr;
-    decltype(&::GetSetName) GetSetName = nullptr;
-    decltype(&::GetNumberOfSets) GetNumberOfSets = nullptr;
-    decltype(&::GetExchgCount0) GetExchgCount0 = nullptr;
-    decltype(&::IsValidExchg0) IsValidExchg0 = nullptr;
-    decltype(&::setVersion) setVersion = nullptr;
-    decltype(&::SetupSet0) SetupSet0 = nullptr;
 
 private:
     HMODULE module_ = nullptr;

@@ -6,22 +6,7 @@
 
 #include <string>
 
-#include "engine/Exports.h"
-
-// Typed pointers to the eleven exports.
-struct StatsExports {
-    decltype(&::AddData0) AddData0 = nullptr;
-    decltype(&::RemoveData0) RemoveData0 = nullptr;
-    decltype(&::ResetStats0) ResetStats0 = nullptr;
-    decltype(&::CheckCall0) CheckCall0 = nullptr;
-    decltype(&::GetResult0) GetResult0 = nullptr;
-    decltype(&::GetSetName) GetSetName = nullptr;
-    decltype(&::GetNumberOfSets) GetNumberOfSets = nullptr;
-    decltype(&::GetExchgCount0) GetExchgCount0 = nullptr;
-    decltype(&::IsValidExchg0) IsValidExchg0 = nullptr;
-    decltype(&::setVersion) setVersion = nullptr;
-    decltype(&::SetupSet0) SetupSet0 = nullptr;
-};
+#include "engine/ExportTable.h"
 
 // An export's two names: the plain one and the MSVC-decorated name of the function's own name.
 struct ExportNames {
