@@ -13,6 +13,12 @@ const WORD kInitialDataType = 240;
 const WORD kAddComboEntry = 0x0403;
 const WORD kAddListEntry = 0x0401;
 
+bool IsDialogWindow(HWND window)
+{
+    char className[16] = {};
+    return GetClassNameA(window, className, sizeof className) > 0 && std::strcmp(className, "#32770") == 0;
+}
+
 template <class T>
 T ReadPacked(const BYTE* at)
 {
@@ -35,10 +41,50 @@ CDialog::~CDialog()
         SetWindowLongPtrA(m_hWnd, DWLP_USER, 0);
 }
 
+HWND CDialog::CreateWindowFromTemplate(HWND parent)
+{
+    m_ended = false;
+    return CreateDialogParamA(m_resources, MAKEINTRESOURCEA(m_templateId), parent, DialogProc,
+                              reinterpret_cast<LPARAM>(this));
+}
+
+BOOL CDialog::Create(HWND parent) { return CreateWindowFromTemplate(parent) != nullptr; }
+
+BOOL CDialog::DestroyWindow() { return m_hWnd && ::DestroyWindow(m_hWnd); }
+
 INT_PTR CDialog::DoModal()
 {
-    return DialogBoxParamA(m_resources, MAKEINTRESOURCEA(m_templateId), m_parent, DialogProc,
-                           reinterpret_cast<LPARAM>(this));
+    if (!CreateWindowFromTemplate(m_parent))
+        return -1;
+    const bool ownerWasEnabled = m_parent && !EnableWindow(m_parent, FALSE);
+    if (!m_ended)
+        ShowWindow(SW_SHOW);
+    RunModalLoop();
+    if (ownerWasEnabled)
+        EnableWindow(m_parent, TRUE);
+    DestroyWindow();
+    return m_result;
+}
+
+// Until EndDialog: every message of the thread, with the keyboard of any dialog handled by
+// that dialog. A WM_QUIT ends the loop and is posted again for the loop outside.
+void CDialog::RunModalLoop()
+{
+    MSG message;
+    while (!m_ended && m_hWnd) {
+        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        if (got == 0) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        if (got < 0)
+            return;
+        const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+        if (root && IsDialogWindow(root) && IsDialogMessageA(root, &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
 }
 
 BOOL CDialog::UpdateData(BOOL saveAndValidate)
@@ -48,7 +94,12 @@ BOOL CDialog::UpdateData(BOOL saveAndValidate)
     return TRUE;
 }
 
-void CDialog::EndDialog(int result) { ::EndDialog(m_hWnd, result); }
+void CDialog::EndDialog(int result)
+{
+    m_ended = true;
+    m_result = result;
+    ::EndDialog(m_hWnd, result);
+}
 
 BOOL CDialog::OnInitDialog()
 {

@@ -1,8 +1,14 @@
 #pragma once
-// CDialog: a dialog box made from a template of the library's resources. The template's
-// initial data fills the list of its combo boxes and list boxes before OnInitDialog runs;
-// OnInitDialog shows the members in the controls (DoDataExchange), OK takes them back and
-// closes the dialog, Cancel closes it and keeps the members as they were.
+// CDialog: a dialog box made from a template of the library's resources, shown modally
+// (DoModal) or modeless (Create). The template's initial data fills the list of its combo
+// boxes and list boxes before OnInitDialog runs; OnInitDialog shows the members in the
+// controls (DoDataExchange), OK takes them back and closes the dialog, Cancel closes it and
+// keeps the members as they were. Closing a modeless dialog only hides it; its owner destroys
+// it with DestroyWindow.
+//
+// A modal dialog runs its own message loop, which also gives every other dialog of the thread
+// its keyboard handling (Tab, Enter, Esc), so modeless dialogs opened from a modal one behave
+// as dialogs too.
 //
 //     class Greeting : public CDialog {
 //     public:
@@ -30,11 +36,16 @@ public:
     // IDCANCEL for the standard buttons), or -1 when the dialog could not be created.
     INT_PTR DoModal();
 
+    // Creates the dialog as a modeless window owned by `parent` (or none); TRUE when it
+    // exists. A template with WS_VISIBLE shows at once.
+    BOOL Create(HWND parent = nullptr);
+    BOOL DestroyWindow();
+
     // Moves the data between the members and the controls: from the controls into the
     // members when `saveAndValidate` is TRUE, the other way round when it is FALSE.
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
 
-    // Closes a modal dialog; DoModal returns `result`.
+    // Closes the dialog: a modal one ends and DoModal returns `result`; a modeless one hides.
     void EndDialog(int result);
 
 protected:
@@ -51,8 +62,12 @@ protected:
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void FillListsFromInitialData();
+    HWND CreateWindowFromTemplate(HWND parent);
+    void RunModalLoop();
 
     UINT m_templateId;
     HINSTANCE m_resources;
     HWND m_parent;
+    bool m_ended = false;
+    INT_PTR m_result = -1;
 };
