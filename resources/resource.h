@@ -31,3 +31,23 @@
 #define IDC_CATEGORY_ASSISTED 1020
 #define IDC_CATEGORY_OVERLAY 1021
 #define IDC_LOCATION 1022
+
+// The DXCC window and its grid.
+#define IDD_MULTIPLIER 104
+#define IDC_GRID 1003
+
+// The control window and its check boxes.
+#define IDD_SETUP 105
+#define IDC_VIEW_DXCC 1014
+#define IDC_VIEW_CALL_AREA 1015
+#define IDC_VIEW_CONTINENT 1016
+#define IDC_WINDOW_ON_TOP 1017
+#define IDC_TO_DISPLAY 1023
+
+// The plug-in's icon.
+#define IDI_STATS 108
+
+// The continent window (buttons 1014 to 1019) and the call-area window (buttons 1014 to 1019
+// and 1021 to 1054).
+#define IDD_CONTINENT 110
+#define IDD_CALL_AREA 113
