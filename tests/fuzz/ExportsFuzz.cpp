@@ -1,16 +1,38 @@
-// Feeds the exports arbitrary texts, null pointers and arbitrary date values, in arbitrary
-// order, as a misbehaving host might. Nothing may crash, hang or trip a sanitizer.
+// Drives sequences of all eleven exports with arbitrary texts, null pointers and arbitrary
+// date values, as a misbehaving host might, against whatever files the earlier calls of the
+// sequence left behind. The sequence may also plant hostile files (arbitrary bytes, a folder
+// in place of a file, no Plugins folder). Nothing may crash, hang or trip a sanitizer, and
+// every export must answer one of its documented values.
+//
+// Each input starts in an emptied scratch folder with a freshly constructed contest state, so
+// a finding replays on its own. The folder is private to the process (other runs may fuzz at
+// the same time) and becomes the current directory: give libFuzzer absolute corpus and
+// artifact paths.
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <string>
 #include <deque>
+#include <filesystem>
+#include <fstream>
+#include <string>
 
+#include "engine/ContestState.h"
 #include "engine/Exports.h"
 
+namespace fs = std::filesystem;
+
 namespace {
+
+// Reports a broken promise of an export as a crash, so libFuzzer keeps the input.
+void Expect(bool promise)
+{
+    if (!promise)
+        __builtin_trap();
+}
 
 class Input {
 public:
@@ -37,6 +59,16 @@ public:
             texts_.back() += static_cast<char>(data_[at_++]);
         ++at_;
         return texts_.back().c_str();
+    }
+
+    // Up to 65535 arbitrary bytes, NUL included: a length of two bytes, then the bytes.
+    std::string Blob()
+    {
+        const size_t wanted = size_t(Byte()) << 8 | Byte();
+        const size_t length = std::min(wanted, size_ - std::min(at_, size_));
+        std::string blob(reinterpret_cast<const char*>(data_) + std::min(at_, size_), length);
+        at_ += length;
+        return blob;
     }
 
     COleDateTime* Date()
@@ -72,6 +104,64 @@ const char* BandOrText(Input& in)
     return pick < 200 ? kBands[pick % 6] : in.Text();
 }
 
+const fs::path& ScratchFolder()
+{
+    static const fs::path folder = fs::temp_directory_path() / ("stats-fuzz-" + std::to_string(getpid()));
+    return folder;
+}
+
+void RemoveScratchFolder()
+{
+    std::error_code ignored;
+    fs::current_path(fs::temp_directory_path(), ignored);
+    fs::remove_all(ScratchFolder(), ignored);
+}
+
+// An empty current directory with a Plugins folder, and a contest state as loading builds it.
+void StartFresh()
+{
+    static const bool entered = [] {
+        fs::create_directories(ScratchFolder());
+        fs::current_path(ScratchFolder());
+        std::atexit(RemoveScratchFolder);
+        return true;
+    }();
+    (void)entered;
+    std::error_code ignored;
+    for (const fs::directory_entry& entry : fs::directory_iterator(ScratchFolder(), ignored))
+        fs::remove_all(entry.path(), ignored);
+    fs::create_directory("Plugins", ignored);
+    Contest() = ContestState();
+}
+
+// The files the plug-in reads or writes, and the folder of its settings file.
+const char* PlantedPath(Input& in)
+{
+    static const char* const kPaths[] = {"Plugins/BARTG-SPRINT.ini", "BadQSO_StatsBARTGSPRINT_21_01_2018.txt",
+                                         "Kelb2.ini", "N0CALL.cbr", "Plugins"};
+    const uint8_t pick = in.Byte();
+    if (pick % 6 == 5)
+        return Contest().badQsoFileName.c_str();
+    return kPaths[pick % 6];
+}
+
+// Replaces a file the plug-in uses by arbitrary bytes, by a folder, or by nothing.
+void PlantFile(Input& in)
+{
+    const fs::path path = PlantedPath(in);
+    const uint8_t how = in.Byte();
+    std::error_code ignored;
+    if (path.empty())
+        return;
+    fs::remove_all(path, ignored);
+    if (how % 3 == 0) {
+        fs::create_directories(path, ignored);
+    } else if (how % 3 == 1) {
+        const std::string content = in.Blob();
+        std::ofstream(path, std::ios::binary).write(content.data(), static_cast<std::streamsize>(content.size()));
+    }
+}
+
 void CallQsoExport(Input& in, bool add)
 {
     const char* own = in.Text();
@@ -88,61 +178,82 @@ void CallQsoExport(Input& in, bool add)
     const char* continent = in.Text();
     const char* band = BandOrText(in);
     auto qsoExport = add ? &AddData0 : &RemoveData0;
-    qsoExport(own, call, time, nullptr, nullptr, nullptr, 0, hz, mode, rstSent, rstReceived, sent, received,
-              nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, callPrefix, dxcc, 0, 0, 0,
-              0.0, 0.0, nullptr, nullptr, continent, band, nullptr);
+    const int result = qsoExport(own, call, time, nullptr, nullptr, nullptr, 0, hz, mode, rstSent, rstReceived,
+                                 sent, received, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                 nullptr, callPrefix, dxcc, 0, 0, 0, 0.0, 0.0, nullptr, nullptr, continent, band,
+                                 nullptr);
+    Expect(add ? result == 0 || result == 1 : result == 1);
+}
+
+void CallResetStats(Input& in)
+{
+    const char* folder = in.Text();
+    const int cabrillo = in.Byte() % 4 == 0;   // the quiet window side cancels the header form
+    const char* contestant = in.Text();
+    COleDateTime* start = in.Date();
+    COleDateTime* end = in.Date();
+    const char* own = in.Text();
+    Expect(ResetStats0(folder, cabrillo, contestant, start, end, nullptr, nullptr, nullptr, nullptr, nullptr,
+                       nullptr, nullptr, nullptr, nullptr, own, 0, 0, 0, 0.0, 0.0, nullptr, nullptr, nullptr)
+           == 1);
+}
+
+void CallCheckCall(Input& in)
+{
+    const char* call = in.Text();
+    const char* mode = in.Byte() < 200 ? "RTTY" : in.Text();
+    const char* callPrefix = in.Text();
+    const char* dxcc = in.Text();
+    const char* continent = in.Text();
+    const char* band = BandOrText(in);
+    const char* second = in.Byte() % 2 ? BandOrText(in) : nullptr;
+    const int answer = CheckCall0(call, 0, 0, mode, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                  nullptr, callPrefix, dxcc, 0, 0, 0, 0.0, 0.0, nullptr, continent, nullptr,
+                                  nullptr, nullptr, band, second, nullptr, nullptr);
+    Expect(answer >= 0 && answer <= 4);
+}
+
+void CallGetResult(Input& in)
+{
+    int status = 7;
+    const bool withStatus = in.Byte() % 2;
+    const char* result = GetResult0(withStatus ? &status : nullptr);
+    Expect(result && std::strlen(result) > 0);
+    Expect(status == (Contest().cabrilloMode ? -1 : 7) || !withStatus);
+}
+
+void CallFixedAnswers(Input& in)
+{
+    const int index = static_cast<int>(in.Number());
+    Expect(std::strcmp(GetSetName(index), index == 0 ? "BARTG SPRINT (C)" : "") == 0);
+    Expect(GetNumberOfSets() == 1);
+    Expect(GetExchgCount0(in.Text(), in.Text(), in.Text()) == 1);
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const bool inWorkspace = [] {
-        const auto folder = std::filesystem::temp_directory_path() / "stats-fuzz";
-        std::filesystem::create_directories(folder / "Plugins");
-        std::filesystem::current_path(folder);
-        return true;
-    }();
-    (void)inWorkspace;
-
+    StartFresh();
     Input in(data, size);
     while (!in.Empty()) {
-        switch (in.Byte() % 8) {
-        case 0: {
-            const char* folder = in.Text();
-            const int cabrillo = 0;   // the header form needs a window side
-            const char* contestant = in.Text();
-            COleDateTime* start = in.Date();
-            COleDateTime* end = in.Date();
-            const char* own = in.Text();
-            ResetStats0(folder, cabrillo, contestant, start, end, nullptr, nullptr, nullptr, nullptr, nullptr,
-                        nullptr, nullptr, nullptr, nullptr, own, 0, 0, 0, 0.0, 0.0, nullptr, nullptr, nullptr);
-            break;
-        }
+        switch (in.Byte() % 12) {
+        case 0: CallResetStats(in); break;
         case 1:
         case 2: CallQsoExport(in, true); break;
         case 3: CallQsoExport(in, false); break;
-        case 4: {
-            const char* call = in.Text();
-            const char* mode = in.Byte() < 200 ? "RTTY" : in.Text();
-            const char* callPrefix = in.Text();
-            const char* dxcc = in.Text();
-            const char* continent = in.Text();
-            const char* band = BandOrText(in);
-            const char* second = in.Byte() % 2 ? BandOrText(in) : nullptr;
-            CheckCall0(call, 0, 0, mode, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                       callPrefix, dxcc, 0, 0, 0, 0.0, 0.0, nullptr, continent, nullptr, nullptr, nullptr, band,
-                       second, nullptr, nullptr);
+        case 4: CallCheckCall(in); break;
+        case 5: CallGetResult(in); break;
+        case 6: {
+            const int valid = IsValidExchg0(in.Text(), nullptr, nullptr, nullptr, 0, 0, 0);
+            Expect(valid == 0 || valid == 1);
             break;
         }
-        case 5: {
-            int status = 0;
-            if (std::strlen(GetResult0(in.Byte() % 2 ? &status : nullptr)) == 0)
-                __builtin_trap();
-            break;
-        }
-        case 6: IsValidExchg0(in.Text(), nullptr, nullptr, nullptr, 0, 0, 0); break;
-        case 7: if (in.Byte() == 0) setVersion(in.Text()); break;
+        case 7: Expect(setVersion(in.Byte() % 2 ? in.Text() : nullptr) == 0); break;
+        case 8: CallFixedAnswers(in); break;
+        case 9: SetupSet0(); break;
+        case 10:
+        case 11: PlantFile(in); break;
         }
     }
     return 0;
