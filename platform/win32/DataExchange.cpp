@@ -60,3 +60,12 @@ void DDX_CBString(CDataExchange* pDX, int id, CString& value)
     if (entry < 0)
         combo.SetWindowText(value.c_str());
 }
+
+void DDX_Check(CDataExchange* pDX, int id, int& value)
+{
+    const CWnd box(pDX->PrepareCtrl(id));
+    if (pDX->m_bSaveAndValidate)
+        value = box.SendMessage(BM_GETCHECK) == BST_CHECKED ? 1 : 0;
+    else
+        box.SendMessage(BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED);
+}

@@ -28,3 +28,6 @@ void DDX_Text(CDataExchange* pDX, int id, CString& value);
 // entry); when no entry does, the member's text goes into the edit part. Saving takes
 // whatever text the combo box shows, chosen or typed.
 void DDX_CBString(CDataExchange* pDX, int id, CString& value);
+
+// A check box and an int member: 1 = ticked, 0 = clear.
+void DDX_Check(CDataExchange* pDX, int id, int& value);
