@@ -32,6 +32,12 @@ struct ContestState {
     CString badQsoFileName;
     CString hostVersion;
     CString resultText;              // text returned by the last GetResult0
+    // What the last refresh of the windows found: the call typed in the host, the index in
+    // g_uiBands of the host's band (-1: none) and the frequency at which the host was last
+    // sent its spot macro. They live as long as the library.
+    CString g_enteredCall;
+    int g_bandIndex = -1;
+    double g_lastFrequency = 0.0;
     int cabrilloMode = 0;
     int htmlResult = 0;
     int russianTexts = 0;

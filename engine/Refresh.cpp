@@ -1,0 +1,131 @@
+#include "engine/Refresh.h"
+
+#include <cmath>
+
+const char* const g_uiBands[kUiBandCount] = {"160m", "80m", "40m", "20m", "15m", "10m"};
+
+namespace {
+
+const char* const kNoValue = "   -";
+constexpr double kSpotMacroStepHz = 300.0;
+
+void FillRowsFor(ContestState& state, const CString& call)
+{
+    for (CStringArray& row : state.g_bandRows)
+        for (int cell = 1; cell <= 4 && cell < row.GetSize(); ++cell)
+            row[cell] = kNoValue;
+    if (call.IsEmpty())
+        return;
+    for (const CInfo& qso : state.qsoList) {
+        if (qso.call != call)
+            continue;
+        for (int band = 0; band < kUiBandCount; ++band) {
+            CStringArray& row = state.g_bandRows[band];
+            if (qso.band != g_uiBands[band] || row.GetSize() < 4)
+                continue;
+            row[1] = qso.mode;
+            row[2] = qso.time.Format("%H:%M");
+            row[3] = qso.receivedExchange;
+        }
+    }
+}
+
+std::vector<CString> Copy(const CStringArray& list) { return std::vector<CString>(list.begin(), list.end()); }
+
+} // namespace
+
+bool ShowEnteredCall(const CString& call)
+{
+    ContestLock lock = LockContest();
+    ContestState& state = Contest();
+    state.g_enteredCall = call;
+    if (!call.IsEmpty() && call.size() < 3)
+        return false;
+    FillRowsFor(state, call);
+    return true;
+}
+
+bool SpotMacroDue(double frequencyHz)
+{
+    ContestLock lock = LockContest();
+    return std::fabs(frequencyHz - Contest().g_lastFrequency) > kSpotMacroStepHz;
+}
+
+void SpotMacroSent(double frequencyHz)
+{
+    ContestLock lock = LockContest();
+    Contest().g_lastFrequency = frequencyHz;
+}
+
+int BandIndexOfFrequency(double frequencyHz)
+{
+    const double megahertz = std::trunc(frequencyHz / 1000000.0);
+    const struct { double megahertz; int index; } bands[] = {{1, 0}, {3, 1}, {7, 2}, {14, 3}, {21, 4}, {28, 5}};
+    for (const auto& band : bands)
+        if (megahertz == band.megahertz)
+            return band.index;
+    return -1;
+}
+
+void ShowCurrentBand(double frequencyHz)
+{
+    const int index = BandIndexOfFrequency(frequencyHz);
+    ContestLock lock = LockContest();
+    Contest().g_bandIndex = index;
+}
+
+WindowTitles CurrentTitles()
+{
+    ContestLock lock = LockContest();
+    const ContestState& state = Contest();
+    const char* year = state.startYear.c_str();
+    const char* call = state.g_enteredCall.c_str();
+    WindowTitles titles;
+    if (state.russianTexts) {
+        // Windows-1251: "работал с", "отработано", "Континеты", "Районы ".
+        titles.dxcc = state.g_enteredCall.IsEmpty()
+            ? CString::Formatted("BARTG-SPRINT %s DXCC \xEE\xF2\xF0\xE0\xE1\xEE\xF2\xE0\xED\xEE", year)
+            : CString::Formatted("BARTG-SPRINT %s \xF0\xE0\xE1\xEE\xF2\xE0\xEB \xF1 %s", year, call);
+        titles.continent = "\xCA\xEE\xED\xF2\xE8\xED\xE5\xF2\xFB";
+        titles.callArea = "\xD0\xE0\xE9\xEE\xED\xFB ";
+    } else {
+        titles.dxcc = state.g_enteredCall.IsEmpty() ? CString::Formatted("BARTG-SPRINT %s DXCC worked", year)
+                                                    : CString::Formatted("BARTG-SPRINT %s worked with %s", year, call);
+        titles.continent = "Continent";
+        titles.callArea = "Area";
+    }
+    return titles;
+}
+
+WorkedCodes CurrentWorkedCodes()
+{
+    ContestLock lock = LockContest();
+    const ContestState& state = Contest();
+    WorkedCodes codes;
+    codes.continents = Copy(state.workedContinents);
+    for (const CStringArray* areas : {&state.workedKAreas, &state.workedVeAreas, &state.workedJaAreas, &state.workedVkAreas})
+        codes.callAreas.insert(codes.callAreas.end(), areas->begin(), areas->end());
+    return codes;
+}
+
+GridPicture TakeGridPicture()
+{
+    ContestLock lock = LockContest();
+    const ContestState& state = Contest();
+    GridPicture picture;
+    picture.enteredCall = state.g_enteredCall;
+    picture.bandIndex = state.g_bandIndex;
+    for (int band = 0; band < kBandRowCount; ++band) {
+        const CStringArray& row = state.g_bandRows[band];
+        for (int cell = 0; cell < 4 && cell < row.GetSize(); ++cell)
+            picture.bandRows[band][cell] = row[cell];
+    }
+    picture.multipliers = Copy(state.workedMultipliers);
+    return picture;
+}
+
+void RefreshFinished()
+{
+    ContestLock lock = LockContest();
+    Contest().refreshReady = 1;
+}
