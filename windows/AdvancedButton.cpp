@@ -1,0 +1,46 @@
+#include "windows/AdvancedButton.h"
+
+#include "windows/DrawnObject.h"
+
+bool CAdvancedComponent::SetForeColor(COLORREF colour)
+{
+    m_foreColor = colour;
+    Redraw();
+    return true;
+}
+
+bool CAdvancedComponent::SetBackColor(COLORREF colour)
+{
+    m_backColor = colour;
+    Redraw();
+    return true;
+}
+
+bool CAdvancedButton::AttachItem(UINT id, CWnd* parent, COLORREF face, COLORREF label, COLORREF disabledLabel)
+{
+    if (!SubclassDlgItem(id, parent))
+        return false;
+    m_backColor = face;
+    m_foreColor = label;
+    m_disabledColor = disabledLabel;
+    m_shape = 0;
+    return true;
+}
+
+void CAdvancedButton::PreSubclassWindow() { ModifyStyle(0, BS_OWNERDRAW); }
+
+void CAdvancedButton::Redraw() { RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
+
+void CAdvancedButton::DrawItem(LPDRAWITEMSTRUCT item)
+{
+    CDC dc(item->hDC);
+    DrawnRect rectangle;
+    DrawnEllipse ellipse;
+    DrawnObject& painter = m_shape == 1 ? static_cast<DrawnObject&>(ellipse) : rectangle;
+
+    char text[512] = {};
+    ::GetWindowTextA(m_hWnd, text, sizeof text);
+
+    painter.Draw(&dc, item->rcItem, item->itemState, m_backColor);
+    painter.DrawLabel(&dc, item->rcItem, text, item->itemState & ODS_DISABLED ? m_disabledColor : m_foreColor);
+}
