@@ -51,3 +51,11 @@
 // and 1021 to 1054).
 #define IDD_CONTINENT 110
 #define IDD_CALL_AREA 113
+
+// The continent window's buttons.
+#define IDC_CONTINENT_EU 1014
+#define IDC_CONTINENT_NA 1015
+#define IDC_CONTINENT_SA 1016
+#define IDC_CONTINENT_AF 1017
+#define IDC_CONTINENT_AS 1018
+#define IDC_CONTINENT_OC 1019

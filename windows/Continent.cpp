@@ -1,0 +1,31 @@
+#include "windows/Continent.h"
+
+#include "resources/resource.h"
+
+namespace {
+
+const WindowPlace kContinentPlace = {"cont_x", "cont_y", 10, 10};
+
+// Buttons in control-id order; flags in the order EU, AF, NA, AS, SA, OC.
+const std::array<MarkButton, 6> kContinentButtons = {{
+    {"EU", IDC_CONTINENT_EU, 0},
+    {"NA", IDC_CONTINENT_NA, 2},
+    {"SA", IDC_CONTINENT_SA, 4},
+    {"AF", IDC_CONTINENT_AF, 1},
+    {"AS", IDC_CONTINENT_AS, 3},
+    {"OC", IDC_CONTINENT_OC, 5},
+}};
+
+} // namespace
+
+CCont::CCont(HINSTANCE resources) : CMarkWindow(IDD_CONTINENT, resources, kContinentPlace, kContinentButtons) {}
+
+void CCont::DoDataExchange(CDataExchange* pDX)
+{
+    DDX_Check(pDX, IDC_CONTINENT_EU, m_worked[0]);
+    DDX_Check(pDX, IDC_CONTINENT_AF, m_worked[1]);
+    DDX_Check(pDX, IDC_CONTINENT_NA, m_worked[2]);
+    DDX_Check(pDX, IDC_CONTINENT_AS, m_worked[3]);
+    DDX_Check(pDX, IDC_CONTINENT_SA, m_worked[4]);
+    DDX_Check(pDX, IDC_CONTINENT_OC, m_worked[5]);
+}

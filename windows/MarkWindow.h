@@ -1,0 +1,94 @@
+#pragma once
+// A window of round coloured buttons, one per multiplier: green with a near-black label until
+// the multiplier is marked worked, then magenta with a yellow label until the marks are
+// cleared. The continent and call-area windows are two of these with their own button tables.
+#include <windows.h>
+
+#include <array>
+#include <cstddef>
+
+#include "platform/CString.h"
+#include "platform/win32/Gdi.h"
+#include "ui/WindowColours.h"
+#include "windows/AdvancedButton.h"
+#include "windows/MultiplierWindow.h"
+
+constexpr COLORREF kUnworkedFace = RGB(0, 255, 0);
+constexpr COLORREF kUnworkedLabel = RGB(1, 1, 1);
+constexpr COLORREF kWorkedFace = RGB(255, 0, 255);
+constexpr COLORREF kWorkedLabel = RGB(255, 255, 0);
+constexpr COLORREF kDisabledLabel = RGB(128, 128, 128);
+
+// One button of the window: the multiplier it shows, its control and its flag in m_worked.
+struct MarkButton {
+    const char* code;
+    int controlId;
+    int flag;
+};
+
+template <std::size_t N>
+class CMarkWindow : public CMultiplierWindow {
+public:
+    // Marks the multiplier with exactly this code (case counts) worked; nothing for an
+    // unknown code or one already marked.
+    void MarkWorked(const CString& code)
+    {
+        for (std::size_t i = 0; i < N; ++i) {
+            if (code != m_table[i].code)
+                continue;
+            int& worked = m_worked[static_cast<std::size_t>(m_table[i].flag)];
+            if (worked == 1)
+                return;
+            worked = 1;
+            m_buttons[i].SetBackColor(kWorkedFace);
+            m_buttons[i].SetForeColor(kWorkedLabel);
+            return;
+        }
+    }
+
+    // Every multiplier back to unworked and green.
+    void ClearMarks()
+    {
+        m_worked.fill(0);
+        for (CAdvancedButton& button : m_buttons) {
+            button.SetBackColor(kUnworkedFace);
+            button.SetForeColor(kUnworkedLabel);
+        }
+    }
+
+protected:
+    // `table`: the buttons in control-id order.
+    CMarkWindow(UINT templateId, HINSTANCE resources, const WindowPlace& place, const std::array<MarkButton, N>& table)
+        : CMultiplierWindow(templateId, resources, place), m_table(table)
+    {
+    }
+
+    BOOL OnInitDialog() override
+    {
+        CMultiplierWindow::OnInitDialog();
+        m_background.CreateSolidBrush(kWindowBackground);
+        for (std::size_t i = 0; i < N; ++i) {
+            m_buttons[i].AttachItem(static_cast<UINT>(m_table[i].controlId), this, kUnworkedFace, kUnworkedLabel,
+                                    kDisabledLabel);
+            m_buttons[i].m_shape = 1;
+            m_buttons[i].Redraw();
+        }
+        PlaceWindow();
+        return TRUE;
+    }
+
+    // The dialog, its labels and the buttons' corners on the window background.
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
+            return reinterpret_cast<INT_PTR>(OnCtlColor(reinterpret_cast<HDC>(wParam), m_background));
+        return CMultiplierWindow::OnMessage(message, wParam, lParam);
+    }
+
+    CBrush m_background;
+    std::array<int, N> m_worked{};
+    std::array<CAdvancedButton, N> m_buttons;
+
+private:
+    const std::array<MarkButton, N>& m_table;
+};
