@@ -1,7 +1,9 @@
 #include "engine/Tally.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <vector>
 
 #include "reports/RejectedQsoLog.h"
 
@@ -23,14 +25,53 @@ void SortBandsDescending(CStringArray& bands)
                 std::swap(bands[i], bands[j]);
 }
 
-// Adds `value` to `seen` and returns true the first time it is offered.
-bool FirstTime(CStringArray& seen, const CString& value)
-{
-    if (seen.Has(value))
-        return false;
-    seen.Add(value);
-    return true;
-}
+// Values already counted, each found without a walk of the whole list: a contest repeats a few
+// hundred DXCC prefixes and six continents over thousands of QSOs, so nearly every offer is a
+// value seen before. An open-addressing table of pointers into the stored QSOs (which the
+// tally does not change) finds it with one short hash and, usually, one comparison.
+class SeenTexts {
+public:
+    SeenTexts() : slots_(64, nullptr) {}
+
+    // True the first time `value` is offered.
+    bool FirstTime(const CString& value)
+    {
+        size_t slot = Hash(value) & (slots_.size() - 1);
+        for (; slots_[slot]; slot = (slot + 1) & (slots_.size() - 1))
+            if (*slots_[slot] == value)
+                return false;
+        slots_[slot] = &value;
+        if (++count_ * 2 > slots_.size())
+            Grow();
+        return true;
+    }
+
+private:
+    static uint32_t Hash(const CString& text)
+    {
+        uint32_t hash = 2166136261u;   // FNV-1a
+        for (unsigned char c : text)
+            hash = (hash ^ c) * 16777619u;
+        return hash;
+    }
+
+    void Grow()
+    {
+        std::vector<const CString*> old(slots_.size() * 2, nullptr);
+        old.swap(slots_);
+        for (const CString* value : old) {
+            if (!value)
+                continue;
+            size_t slot = Hash(*value) & (slots_.size() - 1);
+            while (slots_[slot])
+                slot = (slot + 1) & (slots_.size() - 1);
+            slots_[slot] = value;
+        }
+    }
+
+    std::vector<const CString*> slots_;
+    size_t count_ = 0;
+};
 
 // One call-area entity: the area field of a record, its code prefix and its worked list.
 struct AreaEntity {
@@ -38,8 +79,29 @@ struct AreaEntity {
     const char* code;
     CStringArray ContestState::*worked;
     int TallyResult::*count;
-    CStringArray seen;
+    std::vector<int> seen;   // area digits already counted
 };
+
+// The stored QSOs with a callsign, grouped by their worked band (same order as `bands`) and
+// in logging order within each band: one walk of the list instead of one per band.
+std::vector<std::vector<const CInfo*>> QsosByBand(const CStringArray& bands, const CArray<CInfo>& qsos)
+{
+    std::vector<std::vector<const CInfo*>> byBand(static_cast<size_t>(bands.GetSize()));
+    int lastBand = 0;
+    for (const CInfo& qso : qsos) {
+        if (qso.call.IsEmpty())
+            continue;
+        // QSOs of one band tend to follow each other, so the last band found is tried first.
+        if (lastBand >= bands.GetSize() || bands[lastBand] != qso.band) {
+            const auto found = std::find(bands.begin(), bands.end(), qso.band);
+            if (found == bands.end())
+                continue;
+            lastBand = static_cast<int>(found - bands.begin());
+        }
+        byBand[static_cast<size_t>(lastBand)].push_back(&qso);
+    }
+    return byBand;
+}
 
 int ClampedProduct(int a, int b, int c)
 {
@@ -70,7 +132,7 @@ TallyResult TallyScore(ContestState& state)
     result.badQsoCount = state.badQsoCount = RejectedQsoLog::CountRejected(state.badQsoFileName);
 
     state.ClearWorkedLists();
-    CStringArray seenDxcc, seenContinents;
+    SeenTexts seenDxcc, seenContinents;
     // The first area field that is set decides, in this order.
     AreaEntity areas[] = {
         {&CInfo::jaArea, "JA", &ContestState::workedJaAreas, &TallyResult::jaCount, {}},
@@ -79,34 +141,33 @@ TallyResult TallyScore(ContestState& state)
         {&CInfo::vkArea, "VK", &ContestState::workedVkAreas, &TallyResult::vkCount, {}},
     };
 
-    for (const CString& band : state.bandsWorked) {
-        BandTally row{band, 0, 0};
-        for (const CInfo& qso : state.qsoList) {
-            if (qso.band != band || qso.call.IsEmpty())
-                continue;
-            result.dupeTotal += qso.dupeCount;
-            if (qso.isDupe)
+    const auto qsosByBand = QsosByBand(state.bandsWorked, state.qsoList);
+    for (int b = 0; b < state.bandsWorked.GetSize(); ++b) {
+        BandTally row{state.bandsWorked[b], 0, 0};
+        for (const CInfo* qso : qsosByBand[static_cast<size_t>(b)]) {
+            result.dupeTotal += qso->dupeCount;
+            if (qso->isDupe)
                 continue;
             ++row.qsos;
-            if (FirstTime(seenDxcc, qso.dxccPrefix)) {
-                state.workedMultipliers.Add(qso.dxccPrefix);
+            if (seenDxcc.FirstTime(qso->dxccPrefix)) {
+                state.workedMultipliers.Add(qso->dxccPrefix);
                 ++result.dxccCount;
             }
             for (AreaEntity& entity : areas) {
-                const int digit = qso.*entity.area;
+                const int digit = qso->*entity.area;
                 if (digit == -1)
                     continue;
-                const CString digitText(std::to_string(digit));
-                if (FirstTime(entity.seen, digitText)) {
-                    const CString code = entity.code + digitText;
+                if (std::find(entity.seen.begin(), entity.seen.end(), digit) == entity.seen.end()) {
+                    entity.seen.push_back(digit);
+                    const CString code = entity.code + std::to_string(digit);
                     state.workedMultipliers.Add(code);
                     (state.*entity.worked).Add(code);
                     ++(result.*entity.count);
                 }
                 break;
             }
-            if (FirstTime(seenContinents, qso.continent)) {
-                state.workedContinents.Add(qso.continent);
+            if (seenContinents.FirstTime(qso->continent)) {
+                state.workedContinents.Add(qso->continent);
                 ++result.contCount;
             }
         }

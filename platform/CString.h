@@ -3,6 +3,7 @@
 // conveniences the code relies on: a null-safe constructor from a C string, safe
 // printf-style formatting and left-to-right replacement.
 #include <cstdarg>
+#include <cstring>
 #include <string>
 
 #if defined(__MINGW32__)
@@ -39,3 +40,31 @@ public:
     static CString FormattedV(const char* format, va_list args);
     void AppendFormat(const char* format, ...) STATS_PRINTF_FORMAT(2, 3);
 };
+
+// Exact equality of two texts. The stored QSOs are searched and counted by callsign, band,
+// mode and prefix at every export; those texts are a few characters long, and comparing them
+// in line is several times faster than the library's call to memcmp for each equal length.
+inline bool SameText(const char* a, size_t aLength, const char* b, size_t bLength)
+{
+    if (aLength != bLength)
+        return false;
+    if (aLength > 16)
+        return std::memcmp(a, b, aLength) == 0;
+    for (size_t i = 0; i < aLength; ++i)
+        if (a[i] != b[i])
+            return false;
+    return true;
+}
+
+// The comparisons with CString on either side; each pairing is spelled out so that none is
+// ambiguous with the library's own operators for std::string.
+inline bool operator==(const CString& a, const CString& b) { return SameText(a.data(), a.size(), b.data(), b.size()); }
+inline bool operator==(const CString& a, const std::string& b) { return SameText(a.data(), a.size(), b.data(), b.size()); }
+inline bool operator==(const std::string& a, const CString& b) { return b == a; }
+inline bool operator==(const CString& a, const char* b) { return a.compare(b) == 0; }
+inline bool operator==(const char* a, const CString& b) { return b.compare(a) == 0; }
+inline bool operator!=(const CString& a, const CString& b) { return !(a == b); }
+inline bool operator!=(const CString& a, const std::string& b) { return !(a == b); }
+inline bool operator!=(const std::string& a, const CString& b) { return !(a == b); }
+inline bool operator!=(const CString& a, const char* b) { return !(a == b); }
+inline bool operator!=(const char* a, const CString& b) { return !(a == b); }

@@ -38,10 +38,31 @@ std::optional<std::vector<CString>> ReadAllLines(const std::string& path)
     return lines;
 }
 
+namespace {
+
+// True when the file at `path` is a regular file holding exactly `content`.
+bool HoldsExactly(const std::filesystem::path& path, const std::string& content)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error) || std::filesystem::file_size(path, error) != content.size()
+        || error)
+        return false;
+    std::ifstream in(path, std::ios::binary);
+    std::string held(content.size(), '\0');
+    in.read(held.data(), static_cast<std::streamsize>(held.size()));
+    return in && held == content;
+}
+
+} // namespace
+
 bool ReplaceFileContent(const std::string& path, const std::string& content)
 {
     namespace fs = std::filesystem;
     const fs::path target(NativePath(path));
+    // Replacing a file by rename makes the file system start writing it back at once, which
+    // costs far more than reading it; a file that already holds the content is left alone.
+    if (HoldsExactly(target, content))
+        return true;
     fs::path temporary = target;
     temporary += ".new";
     {

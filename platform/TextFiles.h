@@ -27,5 +27,6 @@ private:
 std::optional<std::vector<CString>> ReadAllLines(const std::string& path);
 
 // Writes `content` to a temporary file beside `path` and then moves it over `path`, so a
-// failed write leaves the old file as it was. Returns false when nothing was replaced.
+// failed write leaves the old file as it was; a file that already holds `content` is not
+// rewritten. Returns false when the file does not hold `content` afterwards.
 bool ReplaceFileContent(const std::string& path, const std::string& content);
