@@ -1,0 +1,30 @@
+#pragma once
+// A contest of a given size, as a host builds it during a long contest: a real temporary
+// current directory with a Plugins folder, QSOs of many DXCC entities and K, VE, JA and VK call
+// areas on all five bands, a few duplicates and a few rejected QSOs in the rejected-QSO log.
+#include <string>
+
+#include "tests/unit/support/Host.h"
+
+namespace bench {
+
+// Enters the benchmark's temporary current directory (created on first use, removed at exit).
+void EnterWorkspace();
+
+// The contest state and the rejected-QSO log as `AddData0` left them after `qsoCount` QSOs.
+// The first call for a size builds it through the exports; later calls restore a copy.
+void LoadContest(int qsoCount);
+
+// The index-th QSO of the standard mix (the same for every size).
+host::Qso MixedQso(int index);
+
+// The index of the first duplicate of the mix at or after `index`.
+int DuplicateNear(int index);
+
+// A QSO that is new in every respect: its call, band and minute are stored nowhere.
+host::Qso FreshQso();
+
+// A "K" station in an area that the loaded contest has not worked, on a band it has.
+host::Entered NewCallArea();
+
+} // namespace bench

@@ -1,0 +1,93 @@
+// Time per call of the exports the host calls during a contest, against the number of stored
+// QSOs. Every call does its real work: files are written in a temporary current directory.
+#include <benchmark/benchmark.h>
+
+#include "engine/ContestState.h"
+#include "tests/bench/BenchContest.h"
+
+namespace {
+
+void StoredQsoCounts(benchmark::internal::Benchmark* bench)
+{
+    bench->Arg(1000)->Arg(10000)->Arg(20000)->Unit(benchmark::kMicrosecond)->UseRealTime();
+}
+
+// A new QSO: band, mode and number checks, the duplicate search over every stored QSO, the
+// append. The QSO is taken out again untimed.
+void BM_AddData0(benchmark::State& state)
+{
+    bench::LoadContest(static_cast<int>(state.range(0)));
+    const host::Qso fresh = bench::FreshQso();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(host::AddData(fresh));
+        state.PauseTiming();
+        Contest().qsoList.RemoveAt(Contest().qsoList.GetSize() - 1);
+        state.ResumeTiming();
+    }
+}
+
+// The slowest answer: a new call area of a worked entity, found only after both searches
+// have walked the whole list.
+void BM_CheckCall0(benchmark::State& state)
+{
+    bench::LoadContest(static_cast<int>(state.range(0)));
+    const host::Entered entered = bench::NewCallArea();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(host::CheckCall(entered));
+}
+
+// Removing a duplicate from the middle of the list and rewriting the rejected-QSO log
+// without its line. The QSO is logged again untimed.
+void BM_RemoveData0(benchmark::State& state)
+{
+    const int count = static_cast<int>(state.range(0));
+    bench::LoadContest(count);
+    const host::Qso stored = bench::MixedQso(bench::DuplicateNear(count / 2));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(host::RemoveData(stored));
+        state.PauseTiming();
+        host::AddData(stored);
+        state.ResumeTiming();
+    }
+}
+
+// The whole recount: band sort, rejected lines counted in the log, every QSO tallied, the
+// worked lists rebuilt, the claimed score written to the settings file, the text formatted.
+void BM_GetResult0(benchmark::State& state)
+{
+    bench::LoadContest(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(GetResult0(nullptr));
+}
+
+// The same after every logged QSO: the score differs from the last result, so the settings
+// file is rewritten with the new claimed score. A fresh QSO is logged or taken out untimed.
+void BM_GetResult0_ScoreChanged(benchmark::State& state)
+{
+    bench::LoadContest(static_cast<int>(state.range(0)));
+    const host::Qso fresh = bench::FreshQso();
+    GetResult0(nullptr);
+    bool added = false;
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (added)
+            Contest().qsoList.RemoveAt(Contest().qsoList.GetSize() - 1);
+        else
+            host::AddData(fresh);
+        added = !added;
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(GetResult0(nullptr));
+    }
+    if (added)
+        Contest().qsoList.RemoveAt(Contest().qsoList.GetSize() - 1);
+}
+
+} // namespace
+
+BENCHMARK(BM_AddData0)->Apply(StoredQsoCounts);
+BENCHMARK(BM_CheckCall0)->Apply(StoredQsoCounts);
+BENCHMARK(BM_RemoveData0)->Apply(StoredQsoCounts);
+BENCHMARK(BM_GetResult0)->Apply(StoredQsoCounts);
+BENCHMARK(BM_GetResult0_ScoreChanged)->Apply(StoredQsoCounts);
+
+BENCHMARK_MAIN();
