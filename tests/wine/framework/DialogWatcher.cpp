@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "tests/wine/framework/Scenario.h"
+#include "tests/wine/framework/Assertions.h"
 
 namespace {
 
@@ -113,8 +113,7 @@ HWND Dialog::Control(int controlId) const
 {
     HWND control = GetDlgItem(window_, controlId);
     if (!control)
-        scenario::Fail(__FILE__, __LINE__, "the dialog has no control " + std::to_string(controlId));
-    REQUIRE(control != nullptr);
+        ABORT_TEST("the dialog has no control " + std::to_string(controlId));
     return control;
 }
 
@@ -131,9 +130,7 @@ void Dialog::SetText(int controlId, const std::string& text) const
                                       reinterpret_cast<LPARAM>(text.c_str()));
     const bool listOnly = (GetWindowLongA(control, GWL_STYLE) & 3) == CBS_DROPDOWNLIST;
     if (item == CB_ERR) {
-        if (listOnly)
-            scenario::Fail(__FILE__, __LINE__, "combo box " + std::to_string(controlId) + " has no item \"" + text + "\"");
-        REQUIRE(!listOnly);
+        ASSERT_FALSE(listOnly) << "combo box " << controlId << " has no item \"" << text << "\"";
         SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
         return;
     }
@@ -161,16 +158,20 @@ void Dialog::PressButton(const std::string& caption) const
             Press(control.id);
             return;
         }
-    scenario::Fail(__FILE__, __LINE__, "the dialog has no button \"" + caption + "\"");
+    ADD_FAILURE() << "the dialog has no button \"" << caption << "\"";
 }
 
 DialogWatcher::DialogWatcher(Handler handle, DWORD timeoutMilliseconds, Expect expect)
     : handle_(std::move(handle)), timeout_(timeoutMilliseconds), expect_(expect)
 {
     stop_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    REQUIRE(stop_ != nullptr);
-    thread_ = CreateThread(nullptr, 0, Watch, this, 0, nullptr);
-    REQUIRE(thread_ != nullptr);
+    if (stop_)
+        thread_ = CreateThread(nullptr, 0, Watch, this, 0, nullptr);
+    if (!thread_) {
+        if (stop_)
+            CloseHandle(stop_);
+        ABORT_TEST("cannot start the dialog watcher's thread");
+    }
 }
 
 DialogWatcher::~DialogWatcher()
@@ -206,7 +207,7 @@ DWORD WINAPI DialogWatcher::Watch(void* parameter)
     HWND window = WaitForDialog(self.timeout_, self.stop_);
     if (!window) {
         if (self.expect_ == Expect::Dialog)
-            scenario::Fail(__FILE__, __LINE__, "no dialog appeared within " + std::to_string(self.timeout_) + " ms");
+            ADD_FAILURE() << "no dialog appeared within " << self.timeout_ << " ms";
         return 0;
     }
     Dialog dialog(window);
@@ -214,17 +215,16 @@ DWORD WINAPI DialogWatcher::Watch(void* parameter)
     try {
         if (self.handle_)
             self.handle_(dialog);
-    } catch (const scenario::Abort&) {
-        // Reported by the failed REQUIRE. Cancel the dialog so the blocked export returns and
-        // the scenario can finish.
+    } catch (const testing::AssertionException&) {
+        // A fatal failure in the handler, already reported. Cancel the dialog so the blocked
+        // export returns and the test can finish.
         PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     }
     return 0;
 }
 
-void RequireDisplay()
+bool HasDisplay()
 {
     const char* display = std::getenv("DISPLAY");
-    if (!display || !*display)
-        SKIP("no X display (run the tests through tests/wine/with-display)");
+    return display && *display;
 }

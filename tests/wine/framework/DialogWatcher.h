@@ -1,16 +1,19 @@
 #pragma once
-// Finds and operates the plug-in's modal dialogs while the scenario's thread is blocked in the
+// Finds and operates the plug-in's modal dialogs while the test's thread is blocked in the
 // export that shows them (a message box, the Cabrillo header form):
 //
 //     DialogWatcher watcher(DialogWatcher::Press(IDOK));
 //     library.ByPlainName().SetupSet0();            // returns once the watcher pressed OK
 //     const DialogSnapshot& box = watcher.Seen();
-//     CHECK_TEXT("", box.caption);
+//     EXPECT_TEXT_EQ("", box.caption);
 //
 // The watcher runs on a thread of its own. It waits for the first visible top-level window of
 // the dialog class "#32770" that belongs to this process, records what it shows, and hands it
-// to a handler that may set control texts and press a button.
+// to a handler that may set control texts and press a button. A fatal failure in the handler
+// cancels the dialog, so the blocked export returns.
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
@@ -51,10 +54,11 @@ public:
 
     HWND Window() const { return window_; }
     DialogSnapshot Snapshot() const;
-    // The text of the control with this id; REQUIREs the control.
+    // The text of the control with this id; the test ends when there is no such control.
     std::string Text(int controlId) const;
     // Types a text into an edit control, or chooses it in a combo box (the list item with this
-    // text, or, in a combo box with an edit field, the text itself); REQUIREs the control.
+    // text, or, in a combo box with an edit field, the text itself); the test ends when the
+    // control or the list item is missing.
     void SetText(int controlId, const std::string& text) const;
     void SetCheck(int controlId, bool checked) const;
     // Clicks the button with this id, or the visible button with this caption.
@@ -71,7 +75,7 @@ class DialogWatcher {
 public:
     using Handler = std::function<void(Dialog&)>;
     enum class Expect {
-        Dialog,          // a check fails when no dialog appears in time
+        Dialog,          // the test fails when no dialog appears in time
         DialogOrNone,    // no dialog is fine too (see Stop)
     };
 
@@ -102,5 +106,12 @@ private:
     HANDLE thread_ = nullptr;
 };
 
-// Skips the scenario when Wine has no display to show windows on.
-void RequireDisplay();
+// Whether Wine has an X display to show windows on.
+bool HasDisplay();
+
+// Skips the test when there is no display; use it in the test's body (or a fixture's SetUp),
+// where GTEST_SKIP ends the test.
+#define SKIP_WITHOUT_DISPLAY()                                                                  \
+    if (HasDisplay()) {                                                                         \
+    } else                                                                                      \
+        GTEST_SKIP() << "no X display (run the tests through tests/wine/with-display)"

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "tests/wine/framework/Scenario.h"
+#include "tests/wine/framework/Assertions.h"
 
 std::optional<std::string> ReadFileBytes(const std::string& path)
 {
@@ -24,11 +24,11 @@ std::optional<std::string> ReadFileBytes(const std::string& path)
 void WriteFileBytes(const std::string& path, const std::string& bytes)
 {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    REQUIRE(file != INVALID_HANDLE_VALUE);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file) << "cannot create " << path << ", error " << GetLastError();
     DWORD written = 0;
     const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
-    REQUIRE(ok && written == bytes.size());
+    ASSERT_TRUE(ok && written == bytes.size()) << "cannot write " << path;
 }
 
 bool FileExists(const std::string& path)
@@ -38,7 +38,8 @@ bool FileExists(const std::string& path)
 
 void MakeFolder(const std::string& path)
 {
-    REQUIRE(CreateDirectoryA(path.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+    ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS)
+        << "cannot create the folder " << path << ", error " << GetLastError();
 }
 
 std::vector<std::string> FolderEntries(const std::string& folder)
@@ -62,7 +63,8 @@ std::string CurrentFolder()
 {
     char buffer[MAX_PATH + 1];
     const DWORD length = GetCurrentDirectoryA(sizeof buffer, buffer);
-    REQUIRE(length > 0 && length < sizeof buffer);
+    if (length == 0 || length >= sizeof buffer)
+        ABORT_TEST("cannot read the current directory");
     std::string folder(buffer, length);
     if (folder.back() != '\\')
         folder += '\\';

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <type_traits>
 
+#include "tests/wine/framework/Assertions.h"
 #include "tests/wine/framework/Files.h"
-#include "tests/wine/framework/Scenario.h"
 
 // The decorated names are those an MSVC-built host expects for the functions' own names and
 // signatures (cdecl, global functions).
@@ -39,8 +39,7 @@ StatsExports Bind(HMODULE module, Naming naming)
         const char* name = naming == Naming::Plain ? names.plain : names.decorated;
         slot = reinterpret_cast<std::remove_reference_t<decltype(slot)>>(
             reinterpret_cast<void*>(GetProcAddress(module, name)));
-        if (!CHECK(slot != nullptr))
-            scenario::Fail(__FILE__, __LINE__, std::string("Stats.dll does not export ") + name);
+        EXPECT_NE(nullptr, reinterpret_cast<void*>(slot)) << "Stats.dll does not export " << name;
     };
     // The same order as kExportNames.
     bind(exports.AddData0);
@@ -62,12 +61,11 @@ StatsExports Bind(HMODULE module, Naming naming)
 StatsLibrary::StatsLibrary()
 {
     const char* path = std::getenv("STATS_DLL");
-    REQUIRE(path != nullptr && *path != '\0');
+    if (!path || !*path)
+        ABORT_TEST("STATS_DLL names no Stats.dll (run the tests through tests/wine/run-in-wine)");
     module_ = LoadLibraryA(path);
     if (!module_)
-        scenario::Fail(__FILE__, __LINE__, std::string("LoadLibraryA failed for ") + path + ", error "
-                                               + std::to_string(GetLastError()));
-    REQUIRE(module_ != nullptr);
+        ABORT_TEST(std::string("LoadLibraryA failed for ") + path + ", error " + std::to_string(GetLastError()));
     plain_ = Bind(module_, Naming::Plain);
     decorated_ = Bind(module_, Naming::Decorated);
 }
@@ -123,15 +121,16 @@ int Host::CheckCall(const EnteredCall& entered)
                                            "12", entered.callPrefix, entered.dxccPrefix, 15, 16, 17, 18.0, 19.0,
                                            "20", entered.continent, "22", "23", "24", entered.band,
                                            entered.secondBand, unused27, unused28);
-    CHECK_TEXT("untouched", unused27);
-    CHECK_TEXT("untouched", unused28);
+    EXPECT_TEXT_EQ("untouched", unused27);
+    EXPECT_TEXT_EQ("untouched", unused28);
     return result;
 }
 
 std::string Host::Result(int& status)
 {
     const char* text = exports_.GetResult0(&status);
-    REQUIRE(text != nullptr);
+    if (!text)
+        ABORT_TEST("GetResult0 returned a null pointer");
     return text;
 }
 
@@ -140,7 +139,7 @@ std::string Host::Result()
     constexpr int kHostsValue = 12345;
     int status = kHostsValue;
     std::string text = Result(status);
-    CHECK_EQ(kHostsValue, status);
+    EXPECT_EQ(kHostsValue, status) << "GetResult0 outside Cabrillo mode changed the host's int";
     return text;
 }
 

@@ -18,7 +18,8 @@ extern const ExportNames kExportNames[11];
 
 class StatsLibrary {
 public:
-    // Loads the library and binds every export by both names; REQUIREs that all of it works.
+    // Loads the library (the test ends when it cannot) and binds every export by both names (a
+    // missing export fails the test).
     StatsLibrary();
     ~StatsLibrary();
     StatsLibrary(const StatsLibrary&) = delete;
@@ -86,10 +87,10 @@ public:
     int AddQso(const Qso& qso);
     int RemoveQso(const Qso& qso);
     int CheckCall(const EnteredCall& entered);
-    // GetResult0; REQUIREs a text and returns a copy of it. `status` is what the host's int
-    // holds afterwards.
+    // GetResult0; returns a copy of its text (the test ends on a null pointer). `status` is what
+    // the host's int holds afterwards.
     std::string Result(int& status);
-    // GetResult0 outside Cabrillo mode: also CHECKs that the plug-in left the host's int alone.
+    // GetResult0 outside Cabrillo mode: also expects that the plug-in left the host's int alone.
     std::string Result();
 
     const StatsExports& Exports() const { return exports_; }
@@ -102,7 +103,7 @@ private:
 extern const char* const kHostVersionWithoutWindows;
 
 // Writes the host's own settings file, Kelb2.ini, naming this host version into the current
-// folder. With kHostVersionWithoutWindows ResetStats0 starts no UI thread, so scenarios of the
+// folder. With kHostVersionWithoutWindows ResetStats0 starts no UI thread, so tests of the
 // engine see the engine alone.
 void WriteHostSettings(const char* version = kHostVersionWithoutWindows);
 

@@ -12,9 +12,9 @@
 #include <string>
 
 #include "resources/resource.h"
+#include "tests/wine/framework/Assertions.h"
 #include "tests/wine/framework/DialogWatcher.h"
 #include "tests/wine/framework/Files.h"
-#include "tests/wine/framework/Scenario.h"
 #include "tests/wine/framework/StatsLibrary.h"
 
 namespace {
@@ -33,7 +33,7 @@ std::string ControlText(const DialogSnapshot& form, int id)
     for (const DialogControl& control : form.controls)
         if (control.id == id)
             return control.text;
-    scenario::Fail(__FILE__, __LINE__, "the form has no control " + std::to_string(id));
+    ADD_FAILURE() << "the form has no control " << id;
     return std::string();
 }
 
@@ -44,9 +44,9 @@ LRESULT SelectedEntry(Dialog& form, int comboId)
 
 void LogTwoQsos(Host& host)
 {
-    CHECK_EQ(1, host.AddQso({.call = "DL1ABC", .time = HostTime(2018, 1, 20, 12, 0), .frequencyHz = 3580000,
+    EXPECT_EQ(1, host.AddQso({.call = "DL1ABC", .time = HostTime(2018, 1, 20, 12, 0), .frequencyHz = 3580000,
                              .sentExchange = "001", .receivedExchange = "001", .band = "80m"}));
-    CHECK_EQ(1, host.AddQso({.call = "K1ABC", .time = HostTime(2018, 1, 20, 12, 5), .frequencyHz = 7040000,
+    EXPECT_EQ(1, host.AddQso({.call = "K1ABC", .time = HostTime(2018, 1, 20, 12, 5), .frequencyHz = 7040000,
                              .sentExchange = "002", .receivedExchange = "014", .callPrefix = "K1",
                              .dxccPrefix = "K", .continent = "NA", .band = "40m"}));
 }
@@ -63,20 +63,21 @@ std::string ResultWithFileMessage(Host& host)
     int status = 0;
     const std::string text = host.Result(status);
     const DialogSnapshot& box = watcher.Seen();
-    CHECK(box.found);
-    CHECK_TEXT("Output", box.caption);
-    CHECK_EQ(Texts{"File produced: N0CALL.cbr"}, box.StaticTexts());
-    CHECK_EQ(-1, status);
+    EXPECT_TRUE(box.found);
+    EXPECT_TEXT_EQ("Output", box.caption);
+    EXPECT_EQ(Texts{"File produced: N0CALL.cbr"}, box.StaticTexts());
+    EXPECT_EQ(-1, status);
     const size_t score = text.rfind("= ");
-    REQUIRE(score != std::string::npos);
+    if (score == std::string::npos)
+        ABORT_TEST("the result names no score: " + text);
     return text.substr(score + 2, text.find(' ', score + 2) - (score + 2));
 }
 
 } // namespace
 
-SCENARIO(cabrillo, ok_stores_the_header_and_writes_the_file)
+TEST(Cabrillo, OkStoresTheHeaderAndWritesTheFile)
 {
-    RequireDisplay();
+    SKIP_WITHOUT_DISPLAY();
     StatsLibrary library;
     Host host(library.ByPlainName());
     WriteHostSettings();
@@ -100,35 +101,35 @@ SCENARIO(cabrillo, ok_stores_the_header_and_writes_the_file)
         form.SetText(IDC_SOAPBOX, "first\r\nsecond\r\nthird");
         form.Press(IDOK);
     });
-    CHECK_EQ(1, host.StartContest(kCabrilloStart));
+    EXPECT_EQ(1, host.StartContest(kCabrilloStart));
 
     const DialogSnapshot& form = watcher.Seen();
-    REQUIRE(form.found);
-    CHECK_TEXT("BARTG-SPRINT", form.caption);
-    CHECK(form.owner == nullptr);
-    CHECK_TEXT("MS Sans Serif", font.lfFaceName);
-    CHECK_TEXT("BARTG SPRINT", ControlText(form, IDC_CONTEST));
-    CHECK_TEXT("N0CALL", ControlText(form, IDC_CALLSIGN));
-    CHECK_TEXT("77", ControlText(form, IDC_CLAIMED));
+    ASSERT_TRUE(form.found);
+    EXPECT_TEXT_EQ("BARTG-SPRINT", form.caption);
+    EXPECT_TRUE(form.owner == nullptr);
+    EXPECT_TEXT_EQ("MS Sans Serif", font.lfFaceName);
+    EXPECT_TEXT_EQ("BARTG SPRINT", ControlText(form, IDC_CONTEST));
+    EXPECT_TEXT_EQ("N0CALL", ControlText(form, IDC_CALLSIGN));
+    EXPECT_TEXT_EQ("77", ControlText(form, IDC_CLAIMED));
     // The categories are proposed afresh; the stored MULTI-OP is not shown.
-    CHECK_TEXT("SINGLE-OP", ControlText(form, IDC_CATEGORY_OPERATOR));
-    CHECK_TEXT("NON ASSISTED", ControlText(form, IDC_CATEGORY_ASSISTED));
-    CHECK_TEXT("ALL", ControlText(form, IDC_CATEGORY_BAND));
-    CHECK_TEXT("RTTY", ControlText(form, IDC_CATEGORY_MODE));
-    CHECK_TEXT("HIGH", ControlText(form, IDC_CATEGORY_POWER));
-    CHECK_TEXT("DX", ControlText(form, IDC_LOCATION));
+    EXPECT_TEXT_EQ("SINGLE-OP", ControlText(form, IDC_CATEGORY_OPERATOR));
+    EXPECT_TEXT_EQ("NON ASSISTED", ControlText(form, IDC_CATEGORY_ASSISTED));
+    EXPECT_TEXT_EQ("ALL", ControlText(form, IDC_CATEGORY_BAND));
+    EXPECT_TEXT_EQ("RTTY", ControlText(form, IDC_CATEGORY_MODE));
+    EXPECT_TEXT_EQ("HIGH", ControlText(form, IDC_CATEGORY_POWER));
+    EXPECT_TEXT_EQ("DX", ControlText(form, IDC_LOCATION));
     // An empty field selects the first entry of its list.
-    CHECK_TEXT("6-HOURS", ControlText(form, IDC_CATEGORY_TIME));
-    CHECK_TEXT("Ann Smith", ControlText(form, IDC_NAME));
-    CHECK_TEXT("Springfield", ControlText(form, IDC_ADDRESS_CITY));
-    CHECK_TEXT("N0CALL", ControlText(form, IDC_OPERATORS));
-    CHECK_TEXT("RTTY Club", ControlText(form, IDC_CLUB));
-    CHECK_TEXT("first\r\nsecond", ControlText(form, IDC_SOAPBOX));
+    EXPECT_TEXT_EQ("6-HOURS", ControlText(form, IDC_CATEGORY_TIME));
+    EXPECT_TEXT_EQ("Ann Smith", ControlText(form, IDC_NAME));
+    EXPECT_TEXT_EQ("Springfield", ControlText(form, IDC_ADDRESS_CITY));
+    EXPECT_TEXT_EQ("N0CALL", ControlText(form, IDC_OPERATORS));
+    EXPECT_TEXT_EQ("RTTY Club", ControlText(form, IDC_CLUB));
+    EXPECT_TEXT_EQ("first\r\nsecond", ControlText(form, IDC_SOAPBOX));
 
-    CHECK_TEXT("first<CR><LF>second<CR><LF>third", PluginSetting("SoapBox"));
-    CHECK_TEXT("MULTI-OP", PluginSetting("Category"));
-    CHECK_TEXT("6-HOURS", PluginSetting("Category_Station"));
-    CHECK_TEXT("77", PluginSetting("Claimed"));
+    EXPECT_TEXT_EQ("first<CR><LF>second<CR><LF>third", PluginSetting("SoapBox"));
+    EXPECT_TEXT_EQ("MULTI-OP", PluginSetting("Category"));
+    EXPECT_TEXT_EQ("6-HOURS", PluginSetting("Category_Station"));
+    EXPECT_TEXT_EQ("77", PluginSetting("Claimed"));
 
     LogTwoQsos(host);
     const std::string score = ResultWithFileMessage(host);
@@ -154,16 +155,16 @@ SCENARIO(cabrillo, ok_stores_the_header_and_writes_the_file)
                                  "SOAPBOX: second\r\n"
                                  "SOAPBOX: third\r\n"
                                  + kTwoQsoLines + "END-OF-LOG:\r\n";
-    CHECK_TEXT(expected, ReadFileBytes("N0CALL.cbr").value_or("(no file)"));
+    EXPECT_TEXT_EQ(expected, ReadFileBytes("N0CALL.cbr").value_or("(no file)"));
 
     // Asked again, the file lists each QSO once.
     ResultWithFileMessage(host);
-    CHECK_TEXT(expected, ReadFileBytes("N0CALL.cbr").value_or("(no file)"));
+    EXPECT_TEXT_EQ(expected, ReadFileBytes("N0CALL.cbr").value_or("(no file)"));
 }
 
-SCENARIO(cabrillo, cancel_keeps_the_stored_header)
+TEST(Cabrillo, CancelKeepsTheStoredHeader)
 {
-    RequireDisplay();
+    SKIP_WITHOUT_DISPLAY();
     StatsLibrary library;
     Host host(library.ByPlainName());
     WriteHostSettings();
@@ -175,16 +176,16 @@ SCENARIO(cabrillo, cancel_keeps_the_stored_header)
         form.SetText(IDC_CATEGORY_OPERATOR, "MULTI-OP");
         form.Press(IDCANCEL);
     });
-    CHECK_EQ(1, host.StartContest(kCabrilloStart));
-    CHECK(watcher.Seen().found);
+    EXPECT_EQ(1, host.StartContest(kCabrilloStart));
+    EXPECT_TRUE(watcher.Seen().found);
 
     // Only the contest start's toggle is added to the settings file.
-    CHECK_TEXT(settingsBefore + "Start=0\r\n", ReadFileBytes(kPluginSettingsFile).value_or(""));
+    EXPECT_TEXT_EQ(settingsBefore + "Start=0\r\n", ReadFileBytes(kPluginSettingsFile).value_or(""));
 
     LogTwoQsos(host);
     const std::string score = ResultWithFileMessage(host);
     // Every soapbox line carries its tag, also when the form was cancelled.
-    CHECK_TEXT("START-OF-LOG: 3.0\r\n"
+    EXPECT_TEXT_EQ("START-OF-LOG: 3.0\r\n"
                "CONTEST: BARTG-SPRINT\r\n"
                "CALLSIGN: N0CALL\r\n"
                "CATEGORY-OPERATOR: SINGLE-OP\r\n"
@@ -206,9 +207,9 @@ SCENARIO(cabrillo, cancel_keeps_the_stored_header)
                ReadFileBytes("N0CALL.cbr").value_or("(no file)"));
 }
 
-SCENARIO(cabrillo, combo_box_selects_the_first_entry_beginning_with_its_field)
+TEST(Cabrillo, ComboBoxSelectsTheFirstEntryBeginningWithItsField)
 {
-    RequireDisplay();
+    SKIP_WITHOUT_DISPLAY();
     StatsLibrary library;
     Host host(library.ByPlainName());
     WriteHostSettings();
@@ -222,7 +223,7 @@ SCENARIO(cabrillo, combo_box_selects_the_first_entry_beginning_with_its_field)
         form.Press(IDOK);
     });
     host.StartContest(kCabrilloStart);
-    CHECK(typing.Seen().found);
+    EXPECT_TRUE(typing.Seen().found);
 
     LRESULT transmitter = -2, overlay = -2, time = -2;
     DialogWatcher reopened([&](Dialog& form) {
@@ -233,18 +234,18 @@ SCENARIO(cabrillo, combo_box_selects_the_first_entry_beginning_with_its_field)
     });
     host.StartContest(kCabrilloStart);
     const DialogSnapshot& form = reopened.Seen();
-    REQUIRE(form.found);
-    CHECK_TEXT("UNLIMITED", ControlText(form, IDC_CATEGORY_TRANSMITTER));
-    CHECK_EQ(2, transmitter);
-    CHECK_TEXT("Novice", ControlText(form, IDC_CATEGORY_OVERLAY));
-    CHECK_EQ(CB_ERR, overlay);
-    CHECK_TEXT("6-HOURS", ControlText(form, IDC_CATEGORY_TIME));
-    CHECK_EQ(0, time);
+    ASSERT_TRUE(form.found);
+    EXPECT_TEXT_EQ("UNLIMITED", ControlText(form, IDC_CATEGORY_TRANSMITTER));
+    EXPECT_EQ(2, transmitter);
+    EXPECT_TEXT_EQ("Novice", ControlText(form, IDC_CATEGORY_OVERLAY));
+    EXPECT_EQ(CB_ERR, overlay);
+    EXPECT_TEXT_EQ("6-HOURS", ControlText(form, IDC_CATEGORY_TIME));
+    EXPECT_EQ(0, time);
 }
 
-SCENARIO(cabrillo, enter_in_the_soapbox_starts_a_new_line)
+TEST(Cabrillo, EnterInTheSoapboxStartsANewLine)
 {
-    RequireDisplay();
+    SKIP_WITHOUT_DISPLAY();
     StatsLibrary library;
     Host host(library.ByPlainName());
     WriteHostSettings();
@@ -265,7 +266,7 @@ SCENARIO(cabrillo, enter_in_the_soapbox_starts_a_new_line)
         form.Press(IDCANCEL);
     });
     host.StartContest(kCabrilloStart);
-    CHECK(watcher.Seen().found);
-    CHECK(stillOpen);
-    CHECK_TEXT("first\r\n", soapbox);
+    EXPECT_TRUE(watcher.Seen().found);
+    EXPECT_TRUE(stillOpen);
+    EXPECT_TEXT_EQ("first\r\n", soapbox);
 }

@@ -3,84 +3,83 @@
 
 #include <string>
 
+#include "tests/wine/framework/Assertions.h"
 #include "tests/wine/framework/DialogWatcher.h"
 #include "tests/wine/framework/Files.h"
-#include "tests/wine/framework/Scenario.h"
 #include "tests/wine/framework/StatsLibrary.h"
 
-SCENARIO(exports, both_names_bind)
+TEST(Exports, BothNamesBind)
 {
     StatsLibrary library;
     for (const ExportNames& names : kExportNames) {
         const FARPROC plain = GetProcAddress(library.Module(), names.plain);
         const FARPROC decorated = GetProcAddress(library.Module(), names.decorated);
-        if (!CHECK(plain != nullptr && plain == decorated))
-            scenario::Fail(__FILE__, __LINE__, std::string(names.plain) + " and " + names.decorated
-                                                   + " should name the same function");
+        EXPECT_TRUE(plain != nullptr && plain == decorated)
+            << names.plain << " and " << names.decorated << " should name the same function";
     }
 }
 
-SCENARIO(exports, set_name_and_counts)
+TEST(Exports, SetNameAndCounts)
 {
     StatsLibrary library;
     for (const StatsExports* exports : {&library.ByPlainName(), &library.ByDecoratedName()}) {
-        CHECK_TEXT("BARTG SPRINT (C)", exports->GetSetName(0));
-        CHECK_TEXT("", exports->GetSetName(1));
-        CHECK_TEXT("", exports->GetSetName(-1));
+        EXPECT_TEXT_EQ("BARTG SPRINT (C)", exports->GetSetName(0));
+        EXPECT_TEXT_EQ("", exports->GetSetName(1));
+        EXPECT_TEXT_EQ("", exports->GetSetName(-1));
         // The names are static texts: the host may keep the pointers.
-        CHECK_EQ(exports->GetSetName(0), exports->GetSetName(0));
-        CHECK_EQ(1, exports->GetNumberOfSets());
-        CHECK_EQ(1, exports->GetExchgCount0(nullptr, nullptr, nullptr));
-        CHECK_EQ(1, exports->GetExchgCount0("001", "RTTY", "80m"));
+        EXPECT_EQ(exports->GetSetName(0), exports->GetSetName(0));
+        EXPECT_EQ(1, exports->GetNumberOfSets());
+        EXPECT_EQ(1, exports->GetExchgCount0(nullptr, nullptr, nullptr));
+        EXPECT_EQ(1, exports->GetExchgCount0("001", "RTTY", "80m"));
     }
 }
 
-SCENARIO(exports, serial_number_check)
+TEST(Exports, SerialNumberCheck)
 {
     StatsLibrary library;
     const auto isValid = [&](const char* received) {
         return library.ByDecoratedName().IsValidExchg0(received, "599", "001", "RTTY", 1, 2, 3);
     };
-    CHECK_EQ(0, isValid("599"));    // a signal report typed into the number field
-    CHECK_EQ(1, isValid("001"));
-    CHECK_EQ(1, isValid("0599"));
-    CHECK_EQ(1, isValid("9999"));
-    CHECK_EQ(0, isValid("12"));
-    CHECK_EQ(0, isValid("12345"));
-    CHECK_EQ(0, isValid("1a3"));
-    CHECK_EQ(0, isValid("12 "));
-    CHECK_EQ(0, isValid("\xB9\xB2\xB3"));   // high-bit characters are no digits
-    CHECK_EQ(0, isValid(""));
-    CHECK_EQ(0, isValid(nullptr));
+    EXPECT_EQ(0, isValid("599"));    // a signal report typed into the number field
+    EXPECT_EQ(1, isValid("001"));
+    EXPECT_EQ(1, isValid("0599"));
+    EXPECT_EQ(1, isValid("9999"));
+    EXPECT_EQ(0, isValid("12"));
+    EXPECT_EQ(0, isValid("12345"));
+    EXPECT_EQ(0, isValid("1a3"));
+    EXPECT_EQ(0, isValid("12 "));
+    EXPECT_EQ(0, isValid("\xB9\xB2\xB3"));   // high-bit characters are no digits
+    EXPECT_EQ(0, isValid(""));
+    EXPECT_EQ(0, isValid(nullptr));
     // Only the first argument is read.
-    CHECK_EQ(1, library.ByPlainName().IsValidExchg0("123", nullptr, nullptr, nullptr, 0, 0, 0));
+    EXPECT_EQ(1, library.ByPlainName().IsValidExchg0("123", nullptr, nullptr, nullptr, 0, 0, 0));
 }
 
-SCENARIO(exports, set_version_always_answers_zero)
+TEST(Exports, SetVersionAlwaysAnswersZero)
 {
     StatsLibrary library;
-    CHECK_EQ(0ul, library.ByPlainName().setVersion("2.30"));
-    CHECK_EQ(0ul, library.ByDecoratedName().setVersion("2.30"));
-    CHECK_EQ(0ul, library.ByPlainName().setVersion(nullptr));
+    EXPECT_EQ(0ul, library.ByPlainName().setVersion("2.30"));
+    EXPECT_EQ(0ul, library.ByDecoratedName().setVersion("2.30"));
+    EXPECT_EQ(0ul, library.ByPlainName().setVersion(nullptr));
 }
 
-SCENARIO(exports, setup_shows_a_plain_message_box)
+TEST(Exports, SetupShowsAPlainMessageBox)
 {
-    RequireDisplay();
+    SKIP_WITHOUT_DISPLAY();
     StatsLibrary library;
     DialogWatcher watcher(DialogWatcher::Press(IDOK));
     library.ByDecoratedName().SetupSet0();
 
     const DialogSnapshot& box = watcher.Seen();
-    REQUIRE(box.found);
-    CHECK_TEXT("", box.caption);
-    CHECK(box.owner == nullptr);
-    CHECK_EQ(Texts{"No additional setup for this plugin"}, box.StaticTexts());
-    CHECK_EQ(Texts{"OK"}, box.ButtonTexts());
-    CHECK(!box.ShowsIcon());
+    ASSERT_TRUE(box.found);
+    EXPECT_TEXT_EQ("", box.caption);
+    EXPECT_TRUE(box.owner == nullptr);
+    EXPECT_EQ(Texts{"No additional setup for this plugin"}, box.StaticTexts());
+    EXPECT_EQ(Texts{"OK"}, box.ButtonTexts());
+    EXPECT_TRUE(!box.ShowsIcon());
 }
 
-SCENARIO(exports, a_reloaded_library_starts_afresh)
+TEST(Exports, AReloadedLibraryStartsAfresh)
 {
     WriteHostSettings();
     MakeFolder("Plugins");
@@ -89,10 +88,10 @@ SCENARIO(exports, a_reloaded_library_starts_afresh)
         Host host(library.ByPlainName());
         // Unloading ended the HTML output that the last round switched on.
         const std::string textHeading = "\t\tBARTG-SPRINT RTTY ";
-        CHECK_EQ(textHeading, host.Result().substr(0, textHeading.size()));
-        CHECK_EQ(1, host.StartContest());
-        CHECK_EQ(1, host.AddQso({}));
-        CHECK_EQ(0ul, library.ByPlainName().setVersion("2.30"));
-        CHECK_CONTAINS(host.Result(), "<tr><th><center>Total</center></th><td><center>1</center></td>");
+        EXPECT_EQ(textHeading, host.Result().substr(0, textHeading.size()));
+        EXPECT_EQ(1, host.StartContest());
+        EXPECT_EQ(1, host.AddQso({}));
+        EXPECT_EQ(0ul, library.ByPlainName().setVersion("2.30"));
+        EXPECT_CONTAINS(host.Result(), "<tr><th><center>Total</center></th><td><center>1</center></td>");
     }
 }

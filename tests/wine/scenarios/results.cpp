@@ -2,8 +2,8 @@
 // score in the settings file.
 #include <string>
 
+#include "tests/wine/framework/Assertions.h"
 #include "tests/wine/framework/Files.h"
-#include "tests/wine/framework/Scenario.h"
 #include "tests/wine/framework/StatsLibrary.h"
 
 namespace {
@@ -13,16 +13,16 @@ namespace {
 // contest does not have.
 void LogTheExampleContest(Host& host)
 {
-    CHECK_EQ(1, host.StartContest({.contestant = "N0CALL", .start = HostTime(2018, 1, 20), .end = HostTime(2018, 1, 21)}));
-    CHECK_EQ(1, host.AddQso({.call = "K1ABC", .time = HostTime(2018, 1, 20, 12, 0), .receivedExchange = "001",
+    EXPECT_EQ(1, host.StartContest({.contestant = "N0CALL", .start = HostTime(2018, 1, 20), .end = HostTime(2018, 1, 21)}));
+    EXPECT_EQ(1, host.AddQso({.call = "K1ABC", .time = HostTime(2018, 1, 20, 12, 0), .receivedExchange = "001",
                              .callPrefix = "K1", .dxccPrefix = "K", .continent = "NA", .band = "80m"}));
-    CHECK_EQ(1, host.AddQso({.call = "DL1ABC", .time = HostTime(2018, 1, 20, 12, 5), .receivedExchange = "002",
+    EXPECT_EQ(1, host.AddQso({.call = "DL1ABC", .time = HostTime(2018, 1, 20, 12, 5), .receivedExchange = "002",
                              .callPrefix = "DL1", .dxccPrefix = "DL", .continent = "EU", .band = "80m"}));
-    CHECK_EQ(1, host.AddQso({.call = "DL1ABC", .time = HostTime(2018, 1, 20, 12, 10), .receivedExchange = "003",
+    EXPECT_EQ(1, host.AddQso({.call = "DL1ABC", .time = HostTime(2018, 1, 20, 12, 10), .receivedExchange = "003",
                              .callPrefix = "DL1", .dxccPrefix = "DL", .continent = "EU", .band = "80m"}));
-    CHECK_EQ(1, host.AddQso({.call = "DL1ABC", .time = HostTime(2018, 1, 20, 13, 0), .receivedExchange = "004",
+    EXPECT_EQ(1, host.AddQso({.call = "DL1ABC", .time = HostTime(2018, 1, 20, 13, 0), .receivedExchange = "004",
                              .callPrefix = "DL1", .dxccPrefix = "DL", .continent = "EU", .band = "40m"}));
-    CHECK_EQ(0, host.AddQso({.call = "G4ABC", .time = HostTime(2018, 1, 20, 14, 0), .frequencyHz = 1838000,
+    EXPECT_EQ(0, host.AddQso({.call = "G4ABC", .time = HostTime(2018, 1, 20, 14, 0), .frequencyHz = 1838000,
                              .receivedExchange = "005", .callPrefix = "G4", .dxccPrefix = "G", .continent = "EU",
                              .band = "160m"}));
 }
@@ -54,7 +54,7 @@ std::string CountRow(const char* label, int count)
 
 } // namespace
 
-SCENARIO(result, text_of_the_example_contest)
+TEST(Result, TextOfTheExampleContest)
 {
     StatsLibrary library;
     Host host(library.ByPlainName());
@@ -72,26 +72,26 @@ SCENARIO(result, text_of_the_example_contest)
         "Dupe\t 1\r\n"
         "Bad QSO\t 1\r\n"
         "Score = 3 * 3 * 2 = 18 \r\n";
-    CHECK_TEXT(expected, host.Result());
+    EXPECT_TEXT_EQ(expected, host.Result());
     // The claimed score is the score itself: points x (entities + call areas) x continents.
-    CHECK_TEXT("18", PluginSetting("Claimed"));
+    EXPECT_TEXT_EQ("18", PluginSetting("Claimed"));
 
     // Asking again recounts the same QSOs to the same text.
-    CHECK_TEXT(expected, host.Result());
+    EXPECT_TEXT_EQ(expected, host.Result());
     // The decorated name reaches the same result.
     Host decoratedHost(library.ByDecoratedName());
-    CHECK_TEXT(expected, decoratedHost.Result());
+    EXPECT_TEXT_EQ(expected, decoratedHost.Result());
 }
 
-SCENARIO(result, html_page_of_the_example_contest)
+TEST(Result, HtmlPageOfTheExampleContest)
 {
     StatsLibrary library;
     Host host(library.ByPlainName());
     WriteHostSettings();
     MakeFolder("Plugins");
     // Once set, HTML stays on: a second setVersion, even with a null version, changes nothing.
-    CHECK_EQ(0ul, library.ByPlainName().setVersion("2.30"));
-    CHECK_EQ(0ul, library.ByPlainName().setVersion(nullptr));
+    EXPECT_EQ(0ul, library.ByPlainName().setVersion("2.30"));
+    EXPECT_EQ(0ul, library.ByPlainName().setVersion(nullptr));
     LogTheExampleContest(host);
 
     const std::string expected =
@@ -108,6 +108,6 @@ SCENARIO(result, html_page_of_the_example_contest)
         + CountRow("Dupe", 1) + CountRow("Bad QSO", 1)
         + "<tr><th>Score:</th><td colspan=8><center>3 * 3 * 2 = 18</center></td></tr>"
         + "</table></body></html>";
-    CHECK_TEXT(expected, host.Result());
-    CHECK_TEXT("18", PluginSetting("Claimed"));
+    EXPECT_TEXT_EQ(expected, host.Result());
+    EXPECT_TEXT_EQ("18", PluginSetting("Claimed"));
 }

@@ -7,9 +7,9 @@
 #include <limits>
 #include <string>
 
+#include "tests/wine/framework/Assertions.h"
 #include "tests/wine/framework/DialogWatcher.h"
 #include "tests/wine/framework/Files.h"
-#include "tests/wine/framework/Scenario.h"
 #include "tests/wine/framework/StatsLibrary.h"
 
 namespace {
@@ -35,9 +35,9 @@ std::string LogLine(const std::string& kHz, const std::string& mode, const std::
 // gives whatever came before.
 void CheckAFreshContestCountsNormally(Host& host)
 {
-    CHECK_EQ(1, host.StartContest());
-    CHECK_EQ(1, host.AddQso({}));
-    CHECK_TEXT(ResultHeading("20.01-21.01.2018", "N0CALL")
+    EXPECT_EQ(1, host.StartContest());
+    EXPECT_EQ(1, host.AddQso({}));
+    EXPECT_TEXT_EQ(ResultHeading("20.01-21.01.2018", "N0CALL")
                    + "80m\t 1\t 1\r\nTotal\t 1\t 1\t 1\t 1\t 0\t 0\t 0\t 0\t 1\r\nDupe\t 0\r\nBad QSO\t 0\r\n"
                      "Score = 1 * 1 * 1 = 1 \r\n",
                host.Result());
@@ -52,7 +52,7 @@ COleDateTime DateWithStatus(double days, int status)
 
 } // namespace
 
-SCENARIO(robustness, null_pointers_everywhere)
+TEST(Robustness, NullPointersEverywhere)
 {
     StatsLibrary library;
     const StatsExports& dll = library.ByPlainName();
@@ -60,37 +60,37 @@ SCENARIO(robustness, null_pointers_everywhere)
     MakeFolder("Plugins");
 
     // A null host folder searches the current folder; null dates give empty date texts.
-    CHECK_EQ(1, dll.ResetStats0(nullptr, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    EXPECT_EQ(1, dll.ResetStats0(nullptr, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                                 nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0.0, 0.0, nullptr, nullptr, nullptr));
     const std::string log = "BadQSO_StatsBARTGSPRINT_.txt";
-    CHECK_TEXT(kLogHeader, ReadFileBytes(log));
-    CHECK_EQ(1, dll.RemoveData0(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr,
+    EXPECT_TEXT_EQ(kLogHeader, ReadFileBytes(log));
+    EXPECT_EQ(1, dll.RemoveData0(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr,
                                 nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                                 nullptr, nullptr, 0, 0, 0, 0.0, 0.0, nullptr, nullptr, nullptr, nullptr, nullptr));
-    CHECK_EQ(4, dll.CheckCall0(nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    EXPECT_EQ(4, dll.CheckCall0(nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                                nullptr, nullptr, nullptr, 0, 0, 0, 0.0, 0.0, nullptr, nullptr, nullptr, nullptr, nullptr,
                                nullptr, nullptr, nullptr, nullptr));
-    CHECK_EQ(1, dll.CheckCall0(nullptr, 0, 0, "RTTY", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    EXPECT_EQ(1, dll.CheckCall0(nullptr, 0, 0, "RTTY", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                                nullptr, nullptr, nullptr, 0, 0, 0, 0.0, 0.0, nullptr, nullptr, nullptr, nullptr, nullptr,
                                "80m", nullptr, nullptr, nullptr));
 
     // No band: rejected. A band but no mode: rejected. Band, mode and numbers only: stored,
     // but a QSO without a callsign counts for nothing.
-    CHECK_EQ(0, dll.AddData0(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr,
+    EXPECT_EQ(0, dll.AddData0(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr,
                              nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                              nullptr, nullptr, 0, 0, 0, 0.0, 0.0, nullptr, nullptr, nullptr, nullptr, nullptr));
-    CHECK_EQ(0, dll.AddData0(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr,
+    EXPECT_EQ(0, dll.AddData0(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr,
                              nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                              nullptr, nullptr, 0, 0, 0, 0.0, 0.0, nullptr, nullptr, nullptr, "80m", nullptr));
-    CHECK_EQ(1, dll.AddData0(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, "RTTY", nullptr, nullptr,
+    EXPECT_EQ(1, dll.AddData0(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, "RTTY", nullptr, nullptr,
                              "001", "002", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                              nullptr, nullptr, 0, 0, 0, 0.0, 0.0, nullptr, nullptr, nullptr, "80m", nullptr));
-    CHECK_TEXT(kLogHeader + LogLine("0", "", "", "", "", "", "", "", "", "   WRONG BAND !!!")
+    EXPECT_TEXT_EQ(kLogHeader + LogLine("0", "", "", "", "", "", "", "", "", "   WRONG BAND !!!")
                    + LogLine("0", "", "", "", "", "", "", "", "", "   WRONG MODE !!!"),
                ReadFileBytes(log));
 
     // Outside Cabrillo mode GetResult0 writes nothing through its status pointer.
-    CHECK_TEXT(ResultHeading("-", "") + "80m\t 0\t 0\r\nTotal\t 0\t 0\t 0\t 0\t 0\t 0\t 0\t 0\t 0\r\nDupe\t 0\r\n"
+    EXPECT_TEXT_EQ(ResultHeading("-", "") + "80m\t 0\t 0\r\nTotal\t 0\t 0\t 0\t 0\t 0\t 0\t 0\t 0\t 0\r\nDupe\t 0\r\n"
                                         "Bad QSO\t 2\r\nScore = 0 * 0 * 0 = 0 \r\n",
                dll.GetResult0(nullptr));
 
@@ -98,7 +98,7 @@ SCENARIO(robustness, null_pointers_everywhere)
     CheckAFreshContestCountsNormally(host);
 }
 
-SCENARIO(robustness, megabyte_texts_everywhere)
+TEST(Robustness, MegabyteTextsEverywhere)
 {
     StatsLibrary library;
     const StatsExports& dll = library.ByPlainName();
@@ -113,38 +113,38 @@ SCENARIO(robustness, megabyte_texts_everywhere)
     COleDateTime start = HostTime(2018, 1, 20);
     COleDateTime end = HostTime(2018, 1, 21);
     COleDateTime time = HostTime(2018, 1, 20, 12, 0);
-    CHECK_EQ(1, dll.ResetStats0(h, 0, h, &start, &end, h, h, h, h, h, h, h, h, h, h, 0, 0, 0, 0.0, 0.0, h, h, h));
-    CHECK_EQ(0, dll.AddData0(h, h, &time, &time, &time, &time, 0, 14085000, h, h, h, h, h, h, h, h, h, h, h, h, h, h,
+    EXPECT_EQ(1, dll.ResetStats0(h, 0, h, &start, &end, h, h, h, h, h, h, h, h, h, h, 0, 0, 0, 0.0, 0.0, h, h, h));
+    EXPECT_EQ(0, dll.AddData0(h, h, &time, &time, &time, &time, 0, 14085000, h, h, h, h, h, h, h, h, h, h, h, h, h, h,
                              h, 0, 0, 0, 0.0, 0.0, h, h, h, h, h));
-    CHECK_EQ(1, dll.AddData0(h, h, &time, &time, &time, &time, 0, 3580000, "RTTY", h, h, h, h, h, h, h, h, h, h, h, h,
+    EXPECT_EQ(1, dll.AddData0(h, h, &time, &time, &time, &time, 0, 3580000, "RTTY", h, h, h, h, h, h, h, h, h, h, h, h,
                              h, h, 0, 0, 0, 0.0, 0.0, h, h, h, "80m", h));
-    CHECK_EQ(1, dll.AddData0(h, h, &time, &time, &time, &time, 0, 3580000, "RTTY", h, h, h, h, h, h, h, h, h, h, h, h,
+    EXPECT_EQ(1, dll.AddData0(h, h, &time, &time, &time, &time, 0, 3580000, "RTTY", h, h, h, h, h, h, h, h, h, h, h, h,
                              h, h, 0, 0, 0, 0.0, 0.0, h, h, h, "80m", h));
     const std::string log = "BadQSO_StatsBARTGSPRINT_21_01_2018.txt";
-    CHECK_TEXT(kLogHeader + LogLine("14085", huge, "2018-01-20 1200", huge, huge, huge, huge, huge, huge, "   WRONG BAND !!!")
+    EXPECT_TEXT_EQ(kLogHeader + LogLine("14085", huge, "2018-01-20 1200", huge, huge, huge, huge, huge, huge, "   WRONG BAND !!!")
                    + LogLine("3580", "RTTY", "2018-01-20 1200", huge, huge, huge, huge, huge, huge, "   DUPE !!!"),
                ReadFileBytes(log));
 
     char unused[2][16] = {"", ""};
-    CHECK_EQ(4, dll.CheckCall0(h, 0, 0, h, h, h, h, h, h, h, h, h, h, h, 0, 0, 0, 0.0, 0.0, h, h, h, h, h, h, h,
+    EXPECT_EQ(4, dll.CheckCall0(h, 0, 0, h, h, h, h, h, h, h, h, h, h, h, 0, 0, 0, 0.0, 0.0, h, h, h, h, h, h, h,
                                unused[0], unused[1]));
-    CHECK_EQ(0, dll.CheckCall0(h, 0, 0, "RTTY", h, h, h, h, h, h, h, h, h, h, 0, 0, 0, 0.0, 0.0, h, h, h, h, h, "80m",
+    EXPECT_EQ(0, dll.CheckCall0(h, 0, 0, "RTTY", h, h, h, h, h, h, h, h, h, h, 0, 0, 0, 0.0, 0.0, h, h, h, h, h, "80m",
                                nullptr, unused[0], unused[1]));
-    CHECK_EQ(0, dll.IsValidExchg0(digits.c_str(), h, h, h, 0, 0, 0));
-    CHECK_EQ(1, dll.GetExchgCount0(h, h, h));
+    EXPECT_EQ(0, dll.IsValidExchg0(digits.c_str(), h, h, h, 0, 0, 0));
+    EXPECT_EQ(1, dll.GetExchgCount0(h, h, h));
 
     // One counted QSO: its entity and its continent are texts of a megabyte, one of each.
     Host host(dll);
-    CHECK_TEXT(ResultHeading("20.01-21.01.2018", huge)
+    EXPECT_TEXT_EQ(ResultHeading("20.01-21.01.2018", huge)
                    + "80m\t 1\t 1\r\nTotal\t 1\t 1\t 1\t 1\t 0\t 0\t 0\t 0\t 1\r\nDupe\t 1\r\nBad QSO\t 1\r\n"
                      "Score = 1 * 1 * 1 = 1 \r\n",
                host.Result());
 
     // Deleting the QSO takes the first of the two and both lines, which have its call and time.
-    CHECK_EQ(1, dll.RemoveData0(h, h, &time, &time, &time, &time, 0, 0, "RTTY", h, h, h, h, h, h, h, h, h, h, h, h,
+    EXPECT_EQ(1, dll.RemoveData0(h, h, &time, &time, &time, &time, 0, 0, "RTTY", h, h, h, h, h, h, h, h, h, h, h, h,
                                 h, h, 0, 0, 0, 0.0, 0.0, h, h, h, "80m", h));
-    CHECK_TEXT(kLogHeader, ReadFileBytes(log));
-    CHECK_TEXT(ResultHeading("20.01-21.01.2018", huge)
+    EXPECT_TEXT_EQ(kLogHeader, ReadFileBytes(log));
+    EXPECT_TEXT_EQ(ResultHeading("20.01-21.01.2018", huge)
                    + "80m\t 0\t 0\r\nTotal\t 0\t 0\t 0\t 0\t 0\t 0\t 0\t 0\t 0\r\nDupe\t 1\r\nBad QSO\t 0\r\n"
                      "Score = 0 * 0 * 0 = 0 \r\n",
                host.Result());
@@ -152,15 +152,15 @@ SCENARIO(robustness, megabyte_texts_everywhere)
     CheckAFreshContestCountsNormally(host);
 
     // The HTML page holds the megabyte contestant as well.
-    CHECK_EQ(1, dll.ResetStats0(nullptr, 0, h, &start, &end, h, h, h, h, h, h, h, h, h, h, 0, 0, 0, 0.0, 0.0, h, h, h));
-    CHECK_EQ(0ul, dll.setVersion(h));
+    EXPECT_EQ(1, dll.ResetStats0(nullptr, 0, h, &start, &end, h, h, h, h, h, h, h, h, h, h, 0, 0, 0, 0.0, 0.0, h, h, h));
+    EXPECT_EQ(0ul, dll.setVersion(h));
     const std::string page = host.Result();
-    CHECK_EQ(std::string("<html>"), page.substr(0, 6));
-    CHECK_CONTAINS(page, "<center>Contestant:  <b>" + huge + "</center></b><table>");
-    CHECK_EQ(std::string("</table></body></html>"), page.substr(page.size() - 22));
+    EXPECT_EQ(std::string("<html>"), page.substr(0, 6));
+    EXPECT_CONTAINS(page, "<center>Contestant:  <b>" + huge + "</center></b><table>");
+    EXPECT_EQ(std::string("</table></body></html>"), page.substr(page.size() - 22));
 }
 
-SCENARIO(robustness, dates_null_invalid_or_out_of_range)
+TEST(Robustness, DatesNullInvalidOrOutOfRange)
 {
     StatsLibrary library;
     Host host(library.ByPlainName());
@@ -182,32 +182,32 @@ SCENARIO(robustness, dates_null_invalid_or_out_of_range)
         {COleDateTime(3e6), "Invalid DateTime"},             // after the year 9999
     };
     for (const OddDate& date : oddDates) {
-        CHECK_EQ(1, host.StartContest({.start = date.value, .end = date.value}));
-        CHECK_CONTAINS(host.Result(), ResultHeading(date.text + "-" + date.text, "N0CALL"));
+        EXPECT_EQ(1, host.StartContest({.start = date.value, .end = date.value}));
+        EXPECT_CONTAINS(host.Result(), ResultHeading(date.text + "-" + date.text, "N0CALL"));
         const std::string log = "BadQSO_StatsBARTGSPRINT_" + date.text + ".txt";
-        CHECK_TEXT(kLogHeader, ReadFileBytes(log));
-        CHECK_EQ(0, host.AddQso({.call = "G4AAA", .time = date.value, .band = "160m"}));
-        CHECK_TEXT(kLogHeader + LogLine("3580", "RTTY", date.text, "N0CALL", "599", "001", "G4AAA", "599", "001",
+        EXPECT_TEXT_EQ(kLogHeader, ReadFileBytes(log));
+        EXPECT_EQ(0, host.AddQso({.call = "G4AAA", .time = date.value, .band = "160m"}));
+        EXPECT_TEXT_EQ(kLogHeader + LogLine("3580", "RTTY", date.text, "N0CALL", "599", "001", "G4AAA", "599", "001",
                                         "   WRONG BAND !!!"),
                    ReadFileBytes(log));
-        CHECK_EQ(1, host.AddQso({.call = "DL1ABC", .time = date.value}));
-        CHECK_EQ(1, host.RemoveQso({.call = "DL1ABC", .time = date.value}));
-        CHECK_EQ(2, host.CheckCall({.call = "F5ABC", .callPrefix = "F5", .dxccPrefix = "F"}));
+        EXPECT_EQ(1, host.AddQso({.call = "DL1ABC", .time = date.value}));
+        EXPECT_EQ(1, host.RemoveQso({.call = "DL1ABC", .time = date.value}));
+        EXPECT_EQ(2, host.CheckCall({.call = "F5ABC", .callPrefix = "F5", .dxccPrefix = "F"}));
     }
 
     // A QSO logged without a time is deleted by its callsign, band and mode without a time.
-    CHECK_EQ(1, host.StartContest());
-    CHECK_EQ(1, host.AddQso({.call = "DL1ABC", .nullTime = true}));
-    CHECK_CONTAINS(host.Result(), "80m\t 1\t 1\r\n");
-    CHECK_EQ(1, host.RemoveQso({.call = "DL1ABC", .nullTime = true}));
-    CHECK_CONTAINS(host.Result(), "80m\t 0\t 0\r\n");
+    EXPECT_EQ(1, host.StartContest());
+    EXPECT_EQ(1, host.AddQso({.call = "DL1ABC", .nullTime = true}));
+    EXPECT_CONTAINS(host.Result(), "80m\t 1\t 1\r\n");
+    EXPECT_EQ(1, host.RemoveQso({.call = "DL1ABC", .nullTime = true}));
+    EXPECT_CONTAINS(host.Result(), "80m\t 0\t 0\r\n");
 
     CheckAFreshContestCountsNormally(host);
 }
 
-SCENARIO(robustness, null_status_in_cabrillo_mode)
+TEST(Robustness, NullStatusInCabrilloMode)
 {
-    RequireDisplay();
+    SKIP_WITHOUT_DISPLAY();
     StatsLibrary library;
     Host host(library.ByPlainName());
     WriteHostSettings();
@@ -215,22 +215,22 @@ SCENARIO(robustness, null_status_in_cabrillo_mode)
     {
         // The Cabrillo header form, when there is one, is confirmed as it opens.
         DialogWatcher headerForm(DialogWatcher::Press(IDOK), 10000, DialogWatcher::Expect::DialogOrNone);
-        CHECK_EQ(1, host.StartContest({.cabrilloMode = 1}));
+        EXPECT_EQ(1, host.StartContest({.cabrilloMode = 1}));
         headerForm.Stop();
     }
-    CHECK_EQ(1, host.AddQso({}));
+    EXPECT_EQ(1, host.AddQso({}));
 
     // In Cabrillo mode GetResult0 reports the file in a message box and then sets the status;
     // without a status pointer it just returns the result.
     DialogWatcher fileMessage(DialogWatcher::Press(IDOK));
     const char* text = library.ByPlainName().GetResult0(nullptr);
-    CHECK_TEXT(ResultHeading("20.01-21.01.2018", "N0CALL")
+    EXPECT_TEXT_EQ(ResultHeading("20.01-21.01.2018", "N0CALL")
                    + "80m\t 1\t 1\r\nTotal\t 1\t 1\t 1\t 1\t 0\t 0\t 0\t 0\t 1\r\nDupe\t 0\r\nBad QSO\t 0\r\n"
                      "Score = 1 * 1 * 1 = 1 \r\n",
                text);
     const DialogSnapshot& box = fileMessage.Seen();
-    CHECK_TEXT("Output", box.caption);
-    CHECK_EQ(Texts{"File produced: N0CALL.cbr"}, box.StaticTexts());
-    CHECK(box.ShowsIcon());
-    CHECK(FileExists("N0CALL.cbr"));
+    EXPECT_TEXT_EQ("Output", box.caption);
+    EXPECT_EQ(Texts{"File produced: N0CALL.cbr"}, box.StaticTexts());
+    EXPECT_TRUE(box.ShowsIcon());
+    EXPECT_TRUE(FileExists("N0CALL.cbr"));
 }
