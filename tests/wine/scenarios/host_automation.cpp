@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "tests/wine/framework/Assertions.h"
-#include "tests/wine/framework/HostAutomation.h"
+#include "tools/host-automation/HostAutomation.h"
 
 namespace {
 

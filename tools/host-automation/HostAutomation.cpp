@@ -1,4 +1,4 @@
-#include "tests/wine/framework/HostAutomation.h"
+#include "tools/host-automation/HostAutomation.h"
 
 #include <oleauto.h>
 
