@@ -29,12 +29,40 @@ bool LineReader::ReadLine(CString& line)
 
 std::optional<std::vector<CString>> ReadAllLines(const std::string& path)
 {
-    LineReader reader(path);
-    if (!reader.IsOpen())
+    const auto content = ReadWholeFile(path);
+    if (!content)
         return std::nullopt;
     std::vector<CString> lines;
-    for (CString line; reader.ReadLine(line);)
+    for (std::string_view line : SplitLines(*content))
+        lines.emplace_back(line.data(), line.size());
+    return lines;
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path)
+{
+    std::ifstream in(NativePath(path), std::ios::binary);
+    if (!in.is_open())
+        return std::nullopt;
+    // Through the stream, not its buffer: a read error (a folder opens but cannot be read)
+    // then ends the content instead of throwing.
+    std::string content;
+    std::string chunk(64 * 1024, '\0');
+    while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0)
+        content.append(chunk.data(), static_cast<size_t>(in.gcount()));
+    return content;
+}
+
+std::vector<std::string_view> SplitLines(std::string_view content)
+{
+    std::vector<std::string_view> lines;
+    for (size_t from = 0; from < content.size();) {
+        const size_t end = std::min(content.find('\n', from), content.size());
+        std::string_view line = content.substr(from, end - from);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
         lines.push_back(line);
+        from = end + 1;
+    }
     return lines;
 }
 

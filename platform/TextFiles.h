@@ -5,6 +5,7 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/CString.h"
@@ -25,6 +26,13 @@ private:
 
 // Every line of the file, or nothing when it cannot be opened.
 std::optional<std::vector<CString>> ReadAllLines(const std::string& path);
+
+// The whole content of the file, or nothing when it cannot be opened.
+std::optional<std::string> ReadWholeFile(const std::string& path);
+
+// The lines of `content` as LineReader reads them: split at each LF, a CR before the LF
+// removed, a last line without LF kept. The views point into `content`.
+std::vector<std::string_view> SplitLines(std::string_view content);
 
 // Writes `content` to a temporary file beside `path` and then moves it over `path`, so a
 // failed write leaves the old file as it was; a file that already holds `content` is not

@@ -1,7 +1,10 @@
 #include "reports/RejectedQsoLog.h"
 
 #include <filesystem>
+#include <algorithm>
 #include <fstream>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "platform/TextFiles.h"
@@ -24,26 +27,30 @@ const char* const kLineEnd = "\r\n";
 constexpr size_t kTimeField = 3;
 constexpr size_t kCallField = 7;
 
-std::vector<CString> SplitFields(const CString& line)
+// The field at `index` of a line split at its separators, or nothing when the line has
+// fewer fields.
+std::optional<std::string_view> FieldAt(std::string_view line, size_t index)
 {
-    std::vector<CString> fields;
     size_t from = 0;
-    for (size_t at; (at = line.find(kSeparator, from)) != std::string::npos; from = at + 2)
-        fields.push_back(line.substr(from, at - from));
-    fields.push_back(line.substr(from));
-    return fields;
+    for (size_t i = 0; i < index; ++i) {
+        const size_t at = line.find(kSeparator, from);
+        if (at == std::string_view::npos)
+            return std::nullopt;
+        from = at + 2;
+    }
+    const size_t end = std::min(line.find(kSeparator, from), line.size());
+    return line.substr(from, end - from);
 }
 
-bool IsLineOf(const CString& line, const CString& call, const CString& time)
+bool IsLineOf(std::string_view line, const CString& call, const CString& time)
 {
-    const std::vector<CString> fields = SplitFields(line);
-    return fields.size() > kCallField && fields[kCallField] == call && fields[kTimeField] == time;
+    const auto callField = FieldAt(line, kCallField);
+    return callField && *callField == call && *FieldAt(line, kTimeField) == time;
 }
 
-bool EndsWith(const CString& text, const char* tail)
+bool EndsWith(std::string_view text, std::string_view tail)
 {
-    const size_t length = std::char_traits<char>::length(tail);
-    return text.size() >= length && text.compare(text.size() - length, length, tail) == 0;
+    return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
 }
 
 } // namespace
@@ -78,16 +85,17 @@ void RemoveQsoLines(const CString& fileName, const CString& call, const CString&
 {
     if (fileName.IsEmpty())
         return;
-    const auto lines = ReadAllLines(fileName);
+    const auto old = ReadWholeFile(fileName);
     std::error_code ignored;
-    if (!lines && std::filesystem::exists(NativePath(fileName), ignored))
+    if (!old && std::filesystem::exists(NativePath(fileName), ignored))
         return;
 
     std::string content = std::string(kHeader) + kLineEnd;
-    if (lines) {
-        for (size_t i = 1; i < lines->size(); ++i)
-            if (!IsLineOf((*lines)[i], call, time))
-                content += (*lines)[i] + kLineEnd;
+    if (old) {
+        const std::vector<std::string_view> lines = SplitLines(*old);
+        for (size_t i = 1; i < lines.size(); ++i)
+            if (!IsLineOf(lines[i], call, time))
+                content.append(lines[i]).append(kLineEnd);
     }
     ReplaceFileContent(fileName, content);
 }
@@ -95,8 +103,8 @@ void RemoveQsoLines(const CString& fileName, const CString& call, const CString&
 int CountRejected(const CString& fileName)
 {
     int count = 0;
-    LineReader reader(fileName);
-    for (CString line; reader.ReadLine(line);)
+    const std::string content = ReadWholeFile(fileName).value_or(std::string());
+    for (std::string_view line : SplitLines(content))
         if (EndsWith(line, kWrongBand) || EndsWith(line, kWrongMode) || EndsWith(line, kNoRxNumber))
             ++count;
     return count;
