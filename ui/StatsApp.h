@@ -6,6 +6,9 @@ class CTestApp : public CWinApp {
 public:
     BOOL InitInstance() override;
     int ExitInstance() override;
+
+    // Set when the library is detached because the process ends.
+    bool m_processEnding = false;
 };
 
 extern CTestApp theApp;

@@ -4,14 +4,16 @@
 
 #include "reports/win32/Cabrillo.h"
 #include "ui/StatsApp.h"
+#include "ui/UiThread.h"
 
-bool Win32WindowSide::ControlWindowExists() { return false; }
+bool Win32WindowSide::ControlWindowExists() { return g_setupDialog != nullptr; }
 
-void Win32WindowSide::PostRefresh() {}
+void Win32WindowSide::PostRefresh() { PostToControlWindow(WM_STATS_REFRESH); }
 
-void Win32WindowSide::ClearMarks() {}
+// Posted ahead of the removal's refresh, into the same queue, so it is handled first.
+void Win32WindowSide::ClearMarks() { PostToControlWindow(WM_STATS_CLEAR_MARKS); }
 
-void Win32WindowSide::StartUiThread() {}
+void Win32WindowSide::StartUiThread() { ::StartUiThread(); }
 
 CabrilloHeaderForm& Win32WindowSide::HeaderForm()
 {

@@ -45,6 +45,9 @@ public:
     // members when `saveAndValidate` is TRUE, the other way round when it is FALSE.
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
 
+    // The module that holds the dialog's template (and the library's other resources).
+    HINSTANCE Resources() const { return m_resources; }
+
     // Closes the dialog: a modal one ends and DoModal returns `result`; a modeless one hides.
     void EndDialog(int result);
 

@@ -1,0 +1,44 @@
+#pragma once
+// Setup: the control window of a UI run (dialog 105). Four check boxes choose the multiplier
+// windows and whether they stay on top; the window links the UI thread to the host, receives
+// the refresh requests and opens and closes the multiplier windows. Always topmost.
+#include <windows.h>
+
+#include "platform/win32/Dialog.h"
+#include "resources/resource.h"
+#include "ui/MultiplierWindows.h"
+
+class Setup : public CDialog {
+public:
+    enum { IDD = IDD_SETUP };
+
+    explicit Setup(HINSTANCE resources);
+    ~Setup() override;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    // Enter does not end the control window.
+    void OnOK() override {}
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void ShowTexts();
+    void OnViewDxcc();
+    void OnViewCallArea();
+    void OnViewContinent();
+    void ToggleView(MultiplierKind kind, int& wanted, const char* key);
+    void OnWindowOnTop();
+    void CloseAll();
+
+    // The refresh after a QSO (StatsRefresh.cpp).
+    LRESULT OnStatsRefresh(WPARAM wParam, LPARAM lParam);
+    void OpenWantedWindows();
+    void RefreshFromHost();
+
+    HBRUSH m_brush = nullptr;
+    int m_viewDxcc = 0;
+    int m_viewCallArea = 0;
+    int m_viewContinent = 0;
+    int m_windowOnTop = 0;
+};

@@ -1,0 +1,86 @@
+// The control window's refresh after a QSO: it opens the wanted multiplier windows, asks the
+// host for the typed call and the frequency, and brings every open window up to date from
+// the contest state.
+#include "engine/Refresh.h"
+#include "ui/HostLink.h"
+#include "ui/Setup.h"
+#include "ui/UiThread.h"
+#include "windows/CallArea.h"
+#include "windows/Continent.h"
+#include "windows/Multiplier.h"
+
+namespace {
+
+const int kTypedCallField = 5;
+
+// After every host call: the run may have begun to end meanwhile.
+void StopIfClosing()
+{
+    if (UiRunClosing())
+        throw HostCallFailed(RPC_E_CALL_CANCELED);
+}
+
+} // namespace
+
+LRESULT Setup::OnStatsRefresh(WPARAM, LPARAM)
+{
+    OpenWantedWindows();
+    try {
+        RefreshFromHost();
+    } catch (const HostCallFailed&) {
+        // A failed or refused host call ends this refresh quietly; later ones try again.
+    }
+    if (!UiRunClosing())
+        RefreshFinished();
+    return 0;
+}
+
+void Setup::OpenWantedWindows()
+{
+    if (m_viewDxcc && !g_dxccWindow)
+        OpenMultiplierWindow(MultiplierKind::Dxcc);
+    if (m_viewContinent && !g_continentWindow)
+        OpenMultiplierWindow(MultiplierKind::Continent);
+    if (m_viewCallArea && !g_callAreaWindow)
+        OpenMultiplierWindow(MultiplierKind::CallArea);
+}
+
+void Setup::RefreshFromHost()
+{
+    if (!g_hostDispatch || UiRunClosing())
+        return;
+    const CString call = GetHostField(kTypedCallField);
+    StopIfClosing();
+    if (!ShowEnteredCall(call))
+        return;
+    if (!call.IsEmpty() && g_dxccWindow)
+        g_dxccWindow->SetWindowText(CurrentTitles().dxcc.c_str());
+
+    const double frequency = GetHostFrequency();
+    StopIfClosing();
+    if (SpotMacroDue(frequency)) {
+        RunHostMacro("<SP1>");
+        StopIfClosing();
+        SpotMacroSent(frequency);
+    }
+    ShowCurrentBand(frequency);
+
+    const WindowTitles titles = CurrentTitles();
+    if (call.IsEmpty() && g_dxccWindow)
+        g_dxccWindow->SetWindowText(titles.dxcc.c_str());
+    const WorkedCodes worked = CurrentWorkedCodes();
+    if (g_continentWindow) {
+        g_continentWindow->SetWindowText(titles.continent.c_str());
+        for (const CString& code : worked.continents)
+            g_continentWindow->MarkWorked(code);
+        g_continentWindow->UpdateData(FALSE);
+    }
+    if (g_callAreaWindow) {
+        g_callAreaWindow->SetWindowText(titles.callArea.c_str());
+        for (const CString& code : worked.callAreas)
+            g_callAreaWindow->MarkWorked(code);
+        g_callAreaWindow->UpdateData(FALSE);
+    }
+    if (g_dxccWindow)
+        g_dxccWindow->RepaintGrid();
+}
