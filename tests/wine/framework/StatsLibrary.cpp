@@ -70,10 +70,14 @@ StatsLibrary::StatsLibrary()
     decorated_ = Bind(module_, Naming::Decorated);
 }
 
-StatsLibrary::~StatsLibrary()
+StatsLibrary::~StatsLibrary() { Unload(); }
+
+void StatsLibrary::Unload()
 {
     if (module_)
         FreeLibrary(module_);
+    module_ = nullptr;
+    plain_ = decorated_ = StatsExports();
 }
 
 COleDateTime HostTime(int year, int month, int day, int hour, int minute)

@@ -26,6 +26,8 @@ public:
     StatsLibrary& operator=(const StatsLibrary&) = delete;
 
     HMODULE Module() const { return module_; }
+    // Frees the library now, as a host does when it unloads a plug-in; the exports are gone.
+    void Unload();
     const StatsExports& ByPlainName() const { return plain_; }
     const StatsExports& ByDecoratedName() const { return decorated_; }
 
