@@ -82,6 +82,20 @@ void BM_GetResult0_ScoreChanged(benchmark::State& state)
         Contest().qsoList.RemoveAt(Contest().qsoList.GetSize() - 1);
 }
 
+// A new contest start while the last one's QSOs are stored: they are all let go, the host's
+// settings are searched, the settings file and a fresh rejected-QSO log are written. The
+// stored QSOs are put back untimed.
+void BM_ResetStats0(benchmark::State& state)
+{
+    const int count = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        bench::LoadContest(count);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(host::ResetStats());
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_AddData0)->Apply(StoredQsoCounts);
@@ -89,5 +103,6 @@ BENCHMARK(BM_CheckCall0)->Apply(StoredQsoCounts);
 BENCHMARK(BM_RemoveData0)->Apply(StoredQsoCounts);
 BENCHMARK(BM_GetResult0)->Apply(StoredQsoCounts);
 BENCHMARK(BM_GetResult0_ScoreChanged)->Apply(StoredQsoCounts);
+BENCHMARK(BM_ResetStats0)->Apply(StoredQsoCounts);
 
 BENCHMARK_MAIN();
