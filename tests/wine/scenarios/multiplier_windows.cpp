@@ -390,7 +390,9 @@ TEST_F(MultiplierWindows, AThousandRefreshesKeepTheGdiObjectCountFlat)
     }
     Settle();
     EXPECT_LE(GdiObjectCount(), before + 10);
-    EXPECT_EQ(kWorked, FaceOf(callArea_, 1021));
+    // The buttons still follow the marks.
+    EXPECT_TRUE(PumpMessagesUntil([&] { return FaceOf(callArea_, 1021) == kWorked; }, kWaitMilliseconds))
+        << "K7 shows " << std::hex << FaceOf(callArea_, 1021);
 }
 
 } // namespace
