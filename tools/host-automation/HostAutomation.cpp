@@ -35,19 +35,41 @@ std::string Narrow(BSTR text)
 // and, where COM does not read those (Wine), HKEY_CLASSES_ROOT itself.
 struct ProgIdKey {
     HKEY root;
-    const wchar_t* key;
-    const wchar_t* clsidKey;
+    const wchar_t* classes;   // the folder that holds the ProgID key, or ""
 };
-const ProgIdKey kUserProgId{HKEY_CURRENT_USER, L"Software\\Classes\\Kelb2.Application",
-                            L"Software\\Classes\\Kelb2.Application\\CLSID"};
-const ProgIdKey kClassesRootProgId{HKEY_CLASSES_ROOT, L"Kelb2.Application", L"Kelb2.Application\\CLSID"};
+const ProgIdKey kUserProgId{HKEY_CURRENT_USER, L"Software\\Classes\\"};
+const ProgIdKey kClassesRootProgId{HKEY_CLASSES_ROOT, L""};
 
-HRESULT WriteProgId(const ProgIdKey& where)
+// Creates `path` below `root` one folder at a time, noting each folder that is new.
+LONG CreateKeyPath(HKEY root, const std::wstring& path, std::vector<std::pair<HKEY, std::wstring>>& created,
+                   HKEY& key)
+{
+    key = nullptr;
+    for (size_t end = path.find(L'\\');; end = path.find(L'\\', end + 1)) {
+        const std::wstring part = path.substr(0, end);
+        DWORD disposition = 0;
+        HKEY opened = nullptr;
+        const LONG status =
+            RegCreateKeyExW(root, part.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened, &disposition);
+        if (status != ERROR_SUCCESS)
+            return status;
+        if (disposition == REG_CREATED_NEW_KEY)
+            created.emplace_back(root, part);
+        if (end == std::wstring::npos) {
+            key = opened;
+            return ERROR_SUCCESS;
+        }
+        RegCloseKey(opened);
+    }
+}
+
+HRESULT WriteProgId(const ProgIdKey& where, std::vector<std::pair<HKEY, std::wstring>>& created)
 {
     wchar_t clsid[64];
     StringFromGUID2(kHostClsid, clsid, 64);
     HKEY key = nullptr;
-    LONG status = RegCreateKeyExW(where.root, where.clsidKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+    const std::wstring path = std::wstring(where.classes) + kHostProgId + L"\\CLSID";
+    LONG status = CreateKeyPath(where.root, path, created, key);
     if (status == ERROR_SUCCESS) {
         status = RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(clsid),
                                 static_cast<DWORD>((wcslen(clsid) + 1) * sizeof(wchar_t)));
@@ -56,16 +78,25 @@ HRESULT WriteProgId(const ProgIdKey& where)
     return HRESULT_FROM_WIN32(status);
 }
 
-void RemoveProgId(const ProgIdKey& where)
+bool ProgIdClsid(CLSID& clsid)
 {
-    RegDeleteKeyW(where.root, where.clsidKey);
-    RegDeleteKeyW(where.root, where.key);
+    return SUCCEEDED(CLSIDFromProgID(kHostProgId, &clsid));
 }
 
 bool ProgIdNamesOurClsid()
 {
     CLSID clsid{};
-    return SUCCEEDED(CLSIDFromProgID(kHostProgId, &clsid)) && IsEqualCLSID(clsid, kHostClsid);
+    return ProgIdClsid(clsid) && IsEqualCLSID(clsid, kHostClsid);
+}
+
+// True when an object already runs under `clsid`: its host is up.
+bool ObjectRunning(const CLSID& clsid)
+{
+    IUnknown* running = nullptr;
+    if (FAILED(GetActiveObject(clsid, nullptr, &running)) || !running)
+        return false;
+    running->Release();
+    return true;
 }
 
 // The one argument of a method call, converted to `type`.
@@ -258,17 +289,32 @@ HRESULT HostAutomation::Register()
     if (FAILED(initialized))
         return initialized;
     oleInitialized_ = true;
-    if (const HRESULT written = WriteProgId(kUserProgId); FAILED(written))
-        return written;
-    userProgIdWritten_ = true;
-    if (!ProgIdNamesOurClsid()) {
-        if (const HRESULT written = WriteProgId(kClassesRootProgId); FAILED(written))
+    if (ProgIdClsid(clsid_)) {
+        // A host's own registration, or ours left by an earlier run: used, never rewritten.
+        usesExistingProgId_ = !IsEqualCLSID(clsid_, kHostClsid);
+    } else {
+        clsid_ = kHostClsid;
+        std::lock_guard<std::mutex> lock(registryMutex_);
+        if (const HRESULT written = WriteProgId(kUserProgId, createdKeys_); FAILED(written))
             return written;
-        classesRootProgIdWritten_ = true;
-        if (!ProgIdNamesOurClsid())
-            return CO_E_CLASSSTRING;
+        if (!ProgIdNamesOurClsid()) {
+            if (const HRESULT written = WriteProgId(kClassesRootProgId, createdKeys_); FAILED(written))
+                return written;
+            if (!ProgIdNamesOurClsid())
+                return CO_E_CLASSSTRING;
+        }
     }
-    return RegisterActiveObject(application_, kHostClsid, ACTIVEOBJECT_STRONG, &cookie_);
+    if (ObjectRunning(clsid_))
+        return CO_E_ALREADYINITIALIZED;
+    return RegisterActiveObject(application_, clsid_, ACTIVEOBJECT_STRONG, &cookie_);
+}
+
+void HostAutomation::RestoreRegistry()
+{
+    std::lock_guard<std::mutex> lock(registryMutex_);
+    for (auto key = createdKeys_.rbegin(); key != createdKeys_.rend(); ++key)
+        RegDeleteKeyW(key->first, key->second.c_str());
+    createdKeys_.clear();
 }
 
 HostAutomation::~HostAutomation()
@@ -276,10 +322,7 @@ HostAutomation::~HostAutomation()
     application_->Close();
     if (cookie_)
         RevokeActiveObject(cookie_, nullptr);
-    if (classesRootProgIdWritten_)
-        RemoveProgId(kClassesRootProgId);
-    if (userProgIdWritten_)
-        RemoveProgId(kUserProgId);
+    RestoreRegistry();
     application_->Release();
     if (oleInitialized_)
         OleUninitialize();

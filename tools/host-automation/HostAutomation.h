@@ -19,7 +19,9 @@
 #include <oaidl.h>
 
 #include <functional>
+#include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 extern const wchar_t* const kHostProgId;   // L"Kelb2.Application"
@@ -35,18 +37,26 @@ class HostApplication;
 
 class HostAutomation {
 public:
-    // Initialises OLE on this thread (a single-threaded apartment), writes the ProgID to
+    // Initialises OLE on this thread (a single-threaded apartment) and registers the object as
+    // running under the ProgID's class id. A ProgID that is already registered (a real host's)
+    // is used as it is and never overwritten; otherwise ours is written to
     // HKCU\Software\Classes (and to HKEY_CLASSES_ROOT where COM does not read the user's
-    // classes, as in Wine) and registers the object; Registration() tells how that went.
+    // classes, as in Wine). Registration() tells how that went: CO_E_ALREADYINITIALIZED when
+    // another object already runs under that class id (a host is running).
     HostAutomation();
-    // Revokes the object, removes the ProgID and uninitialises OLE. Clients that still hold the
-    // object get failures from then on.
+    // Revokes the object, puts the registry back as it was and uninitialises OLE. Clients that
+    // still hold the object get failures from then on.
     ~HostAutomation();
     HostAutomation(const HostAutomation&) = delete;
     HostAutomation& operator=(const HostAutomation&) = delete;
 
     // S_OK once the object is in the running object table, else the first failure.
     HRESULT Registration() const { return registration_; }
+    // True when the ProgID was registered before (by a host), so nothing was written.
+    bool UsesExistingProgId() const { return usesExistingProgId_; }
+    // Removes the registry keys this object wrote; safe from any thread, and more than once
+    // (for a console control handler that ends the process).
+    void RestoreRegistry();
 
     // Texts are 8-bit ANSI, as the plug-in's; they cross the interface as BSTRs.
     void SetTypedCall(const std::string& call) { SetField(kTypedCallField, call); }
@@ -68,8 +78,10 @@ private:
 
     HRESULT registration_ = E_FAIL;
     bool oleInitialized_ = false;
-    bool userProgIdWritten_ = false;
-    bool classesRootProgIdWritten_ = false;
+    bool usesExistingProgId_ = false;
+    CLSID clsid_{};
+    std::mutex registryMutex_;
+    std::vector<std::pair<HKEY, std::wstring>> createdKeys_;   // deepest last
     DWORD cookie_ = 0;
     HostApplication* application_ = nullptr;
 };

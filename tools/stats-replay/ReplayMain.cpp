@@ -4,6 +4,7 @@
 #include <io.h>
 #include <windows.h>
 
+#include <atomic>
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -15,6 +16,7 @@
 #include "tools/stats-replay/LogReader.h"
 #include "tools/stats-replay/ReplayOptions.h"
 #include "tools/stats-replay/StatsLibrary.h"
+#include "tools/stats-replay/WindowedHost.h"
 
 namespace replay {
 namespace {
@@ -27,7 +29,25 @@ enum ExitCode {
     kCountryFileError = 4,
     kPluginError = 5,            // Stats.dll cannot be loaded or lacks an export
     kOutputError = 6,            // the HTML page cannot be written
+    kNoDisplay = 7,              // --windows, but no display to show them on
+    kScreenshotError = 8,        // the picture cannot be written
+    kNoControlWindow = 9,        // the plug-in showed no control window (the summary is printed)
+    kHostObjectError = 10,       // the host's automation object cannot be published
+    kInterrupted = 130,          // Ctrl+C; registry and settings are put back first
 };
+
+// The windowed host of this run, for the console control handler.
+std::atomic<WindowedHost*> g_windowedHost{nullptr};
+
+// Ctrl+C, Ctrl+Break, a closed console: registry and settings are put back, then the process
+// ends at once (ending it the ordinary way would wait for the plug-in's windows).
+BOOL WINAPI OnConsoleControl(DWORD) {
+    if (WindowedHost* host = g_windowedHost.load()) host->Restore();
+    std::fprintf(stderr, "stats-replay: interrupted; the registry and the plug-in's settings are as they were\n");
+    std::fflush(stderr);
+    TerminateProcess(GetCurrentProcess(), kInterrupted);
+    return TRUE;
+}
 
 constexpr size_t kProgressEvery = 500;
 const char* const kUnused = "";
@@ -58,10 +78,21 @@ std::string FormatTime(const QsoTime& t) {
     return text;
 }
 
+// Whether `path` can be written: created and removed again when it is new.
+bool CanWriteFile(const std::string& path) {
+    const bool existed = GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+    if (!existed) DeleteFileA(path.c_str());
+    return true;
+}
+
 class Replay {
 public:
-    Replay(const ReplayOptions& options, StatsLibrary& stats, const CountryFile& countries)
-        : options_(options), stats_(stats), countries_(countries) {}
+    Replay(const ReplayOptions& options, StatsLibrary& stats, const CountryFile& countries, WindowedHost* windows)
+        : options_(options), stats_(stats), countries_(countries), windows_(windows) {}
 
     int Run(const ContestLog& log);
 
@@ -69,12 +100,16 @@ private:
     void StartContest(const ContestLog& log);
     void ReportRejectedQsoLog() const;
     void ReplayQso(const Qso& qso);
+    int CheckCall(const Qso& qso, const HostQso& host);
     int FinishContest();
+    int FinishWindows(int status);
 
     const ReplayOptions& options_;
     StatsLibrary& stats_;
     const CountryFile& countries_;
+    WindowedHost* windows_;   // null without --windows
     int warnings_ = 0;
+    double lastFrequencyHz_ = 0;
     QsoTime contestEnd_;
 };
 
@@ -84,9 +119,23 @@ void Replay::StartContest(const ContestLog& log) {
     COleDateTime contestStart = HostTime(start), contestEnd = HostTime(end);
     const auto own = countries_.Lookup(log.ownCall);
     const std::string ownDxcc = own ? own->dxccPrefix : "";
-    stats_.ResetStats0("", options_.cabrillo ? 1 : 0, log.ownCall.c_str(), &contestStart, &contestEnd, kUnused,
-                       kUnused, kUnused, kUnused, kUnused, kUnused, kUnused, kUnused, kUnused, ownDxcc.c_str(), 0,
-                       0, 0, 0.0, 0.0, kUnused, kUnused, kUnused);
+    auto startContest = [&](int cabrilloMode) {
+        stats_.ResetStats0("", cabrilloMode, log.ownCall.c_str(), &contestStart, &contestEnd, kUnused, kUnused,
+                           kUnused, kUnused, kUnused, kUnused, kUnused, kUnused, kUnused, ownDxcc.c_str(), 0, 0, 0,
+                           0.0, 0.0, kUnused, kUnused, kUnused);
+    };
+    // A contest start in Cabrillo mode never opens the windows, so a windowed replay starts
+    // the contest once without it first; the windows stay while the second start runs.
+    if (windows_ && options_.cabrillo) startContest(0);
+    startContest(options_.cabrillo ? 1 : 0);
+}
+
+int Replay::CheckCall(const Qso& qso, const HostQso& host) {
+    char scratch1[64] = "", scratch2[64] = "";
+    return stats_.CheckCall0(qso.call.c_str(), 0, 0, qso.mode.c_str(), kUnused, kUnused, kUnused, kUnused, kUnused,
+                             kUnused, kUnused, kUnused, host.callPrefix.c_str(), host.dxccPrefix.c_str(), 0, 0, 0, 0.0,
+                             0.0, kUnused, host.continent.c_str(), kUnused, kUnused, kUnused, qso.band.c_str(), nullptr,
+                             scratch1, scratch2);
 }
 
 void Replay::ReplayQso(const Qso& qso) {
@@ -96,11 +145,9 @@ void Replay::ReplayQso(const Qso& qso) {
                      qso.line, qso.call.c_str());
         ++warnings_;
     }
-    char scratch1[64] = "", scratch2[64] = "";
-    const int check = stats_.CheckCall0(qso.call.c_str(), 0, 0, qso.mode.c_str(), kUnused, kUnused, kUnused,
-                                        kUnused, kUnused, kUnused, kUnused, kUnused, host.callPrefix.c_str(),
-                                        host.dxccPrefix.c_str(), 0, 0, 0, 0.0, 0.0, kUnused, host.continent.c_str(),
-                                        kUnused, kUnused, kUnused, qso.band.c_str(), nullptr, scratch1, scratch2);
+    if (windows_) windows_->ShowQso(qso.call, host.frequencyHz);
+    const int check = CheckCall(qso, host);
+    if (windows_) windows_->WaitForRefresh([&] { CheckCall(qso, host); });
     COleDateTime time = host.time, unusedTime;
     const int stored = stats_.AddData0(
         qso.ownCall.c_str(), qso.call.c_str(), &time, &unusedTime, &unusedTime, &unusedTime, 0, host.frequencyHz,
@@ -112,6 +159,13 @@ void Replay::ReplayQso(const Qso& qso) {
         std::printf("%5d  %s  %-5s %-5s %-12s %-6s %-4s %-18s %s\n", qso.line, FormatTime(qso.time).c_str(),
                     qso.band.c_str(), qso.mode.c_str(), qso.call.c_str(), host.dxccPrefix.c_str(),
                     host.continent.c_str(), CheckCallMeaning(check), stored ? "stored" : "rejected");
+    if (windows_) {
+        // The tally fills the worked lists that the next refresh marks.
+        int status = 0;
+        if (!options_.cabrillo) stats_.GetResult0(&status);
+        windows_->FinishRefresh(options_.paceMilliseconds);
+        lastFrequencyHz_ = host.frequencyHz;
+    }
 }
 
 // The plug-in names its rejected-QSO log after the contest's last day.
@@ -160,6 +214,34 @@ int Replay::FinishContest() {
     return warnings_ ? kReplayedWithWarnings : kReplayed;
 }
 
+// After the summary: one more refresh with an empty call field shows the final marks and the
+// worked DXCC list; then the picture, or the windows stay until the operator closes them.
+int Replay::FinishWindows(int status) {
+    if (!windows_->HasWindows()) {
+        std::fprintf(stderr, "stats-replay: the plug-in showed no control window, so no windows were shown\n");
+        return kNoControlWindow;
+    }
+    Qso idle;
+    idle.mode = "RTTY";
+    const HostQso host = DescribeForHost(idle, countries_);
+    windows_->ShowQso("", lastFrequencyHz_);
+    CheckCall(idle, host);
+    windows_->WaitForRefresh([&] { CheckCall(idle, host); });
+    windows_->FinishRefresh(0);
+    if (!options_.screenshotPath.empty()) {
+        std::string error;
+        if (!windows_->SaveScreenshot(options_.screenshotPath, error)) {
+            std::fprintf(stderr, "stats-replay: %s\n", error.c_str());
+            return kScreenshotError;
+        }
+        std::printf("Picture of the windows: %s\n", options_.screenshotPath.c_str());
+    } else {
+        windows_->WaitForOperator();
+    }
+    windows_->CloseWindows();
+    return status;
+}
+
 int Replay::Run(const ContestLog& log) {
     for (const Problem& problem : log.problems) {
         std::fprintf(stderr, "warning: line %d: %s\n", problem.line, problem.message.c_str());
@@ -168,6 +250,8 @@ int Replay::Run(const ContestLog& log) {
     std::unique_ptr<DialogConfirmer> confirmer;
     if (options_.acceptForm) confirmer = std::make_unique<DialogConfirmer>();
     StartContest(log);
+    if (windows_ && !windows_->WaitForControlWindow())
+        std::fprintf(stderr, "stats-replay: no control window of the plug-in appeared; replaying without windows\n");
     if (options_.verbose)
         std::printf(" line  time             band  mode  call         DXCC   cont call check         AddData0\n");
     const bool showProgress = _isatty(_fileno(stderr)) && log.qsos.size() > kProgressEvery;
@@ -177,7 +261,8 @@ int Replay::Run(const ContestLog& log) {
             std::fprintf(stderr, "\r%zu of %zu QSOs replayed", i + 1, log.qsos.size());
     }
     if (showProgress) std::fprintf(stderr, "\n");
-    return FinishContest();
+    const int status = FinishContest();
+    return windows_ && status <= kReplayedWithWarnings ? FinishWindows(status) : status;
 }
 
 int Main(const std::vector<std::string>& args) {
@@ -204,12 +289,35 @@ int Main(const std::vector<std::string>& args) {
                      options->countryFile.c_str());
         return kCountryFileError;
     }
+    if (options->windows && !HaveDisplay()) {
+        std::fprintf(stderr, "stats-replay: --windows needs a display, and there is none (under Wine: set DISPLAY)\n");
+        return kNoDisplay;
+    }
+    if (!options->screenshotPath.empty() && !CanWriteFile(options->screenshotPath)) {
+        std::fprintf(stderr, "stats-replay: cannot write the picture %s\n", options->screenshotPath.c_str());
+        return kScreenshotError;
+    }
     StatsLibrary stats(options->dllPath, error);
     if (!stats.IsLoaded()) {
         std::fprintf(stderr, "stats-replay: %s\n", error.c_str());
         return kPluginError;
     }
-    return Replay(*options, stats, *countries).Run(log);
+    if (!options->windows) return Replay(*options, stats, *countries, nullptr).Run(log);
+
+    // Declared after the library, so the windows close and the registry and settings are put
+    // back before the library is unloaded.
+    WindowedHost windows(options->verbose);
+    g_windowedHost = &windows;
+    SetConsoleCtrlHandler(OnConsoleControl, TRUE);
+    int status = kHostObjectError;
+    if (windows.Open(stats.Module(), error))
+        status = Replay(*options, stats, *countries, &windows).Run(log);
+    else
+        std::fprintf(stderr, "stats-replay: %s\n", error.c_str());
+    windows.CloseWindows();
+    windows.Restore();
+    g_windowedHost = nullptr;
+    return status;
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 #include "tools/stats-replay/ReplayOptions.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace replay {
+
+constexpr unsigned long kMaxPaceMilliseconds = 60000;
 
 const char* const kReplayUsage =
     "usage: stats-replay [options] LOG\n"
@@ -14,7 +17,13 @@ const char* const kReplayUsage =
     "  --html FILE       also save the result as an HTML page\n"
     "  --cabrillo        score in Cabrillo mode: the header form appears, the .cbr file is written\n"
     "  --accept-form     confirm the header form with the stored header, and close the messages\n"
-    "  --verbose         one line per QSO: what the call check said and whether it was stored\n"
+    "  --verbose         one line per QSO: what the call check said and whether it was stored;\n"
+    "                    with --windows also the macros the plug-in sends to the host\n"
+    "  --windows         show the plug-in's windows while the log is replayed; they stay until\n"
+    "                    the control window is closed (Esc)\n"
+    "  --pace MS         wait MS milliseconds between QSOs (implies --windows)\n"
+    "  --screenshot FILE save a PNG picture of the plug-in's windows at the end and close them\n"
+    "                    (implies --windows)\n"
     "  --help            this text\n";
 
 std::optional<QsoTime> ParseTimeOption(const std::string& text) {
@@ -63,6 +72,24 @@ std::optional<ReplayOptions> ParseReplayOptions(const std::vector<std::string>& 
             options.cabrillo = true;
         } else if (arg == "--accept-form") {
             options.acceptForm = true;
+        } else if (arg == "--windows") {
+            options.windows = true;
+        } else if (arg == "--screenshot") {
+            const std::string* text = value();
+            if (!text) return std::nullopt;
+            options.screenshotPath = *text;
+            options.windows = true;
+        } else if (arg == "--pace") {
+            const std::string* text = value();
+            if (!text) return std::nullopt;
+            char* end = nullptr;
+            const unsigned long milliseconds = std::strtoul(text->c_str(), &end, 10);
+            if (text->empty() || *end != '\0' || (*text)[0] == '-' || milliseconds > kMaxPaceMilliseconds) {
+                error = "--pace: not a number of milliseconds (0 to 60000): " + *text;
+                return std::nullopt;
+            }
+            options.paceMilliseconds = static_cast<unsigned>(milliseconds);
+            options.windows = true;
         } else if (arg == "--cty" || arg == "--dll" || arg == "--html") {
             const std::string* text = value();
             if (!text) return std::nullopt;

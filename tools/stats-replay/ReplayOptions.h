@@ -23,6 +23,10 @@ struct ReplayOptions {
     bool acceptForm = false;
     bool verbose = false;
     bool help = false;
+    // --windows: the plug-in's windows are shown and the tool serves the host's object.
+    bool windows = false;
+    unsigned paceMilliseconds = 0;        // wait between QSOs (--pace, implies --windows)
+    std::string screenshotPath;           // --screenshot FILE.png (implies --windows)
 };
 
 // The options, or nothing with `error` saying what is wrong.

@@ -19,6 +19,7 @@ public:
     StatsLibrary& operator=(const StatsLibrary&) = delete;
 
     bool IsLoaded() const { return module_ != nullptr; }
+    HMODULE Module() const { return module_; }
 
 private:
     HMODULE module_ = nullptr;
