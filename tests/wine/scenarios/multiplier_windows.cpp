@@ -11,6 +11,7 @@
 
 #include "tests/wine/framework/Assertions.h"
 #include "tests/wine/framework/Files.h"
+#include "tests/wine/framework/PluginWindows.h"
 #include "tests/wine/framework/StatsLibrary.h"
 #include "tools/host-automation/HostAutomation.h"
 
@@ -93,43 +94,6 @@ COLORREF FaceOf(HWND dialog, int id)
                                             [](const auto& a, const auto& b) { return a.second < b.second; });
     return commonest == counts.end() ? CLR_INVALID : commonest->first;
 }
-
-std::string TextOf(HWND window)
-{
-    char text[256] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
-struct DialogSearch {
-    const std::function<bool(HWND)>* matches;
-    HWND found;
-};
-
-BOOL CALLBACK CheckDialog(HWND window, LPARAM parameter)
-{
-    auto& search = *reinterpret_cast<DialogSearch*>(parameter);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    char className[16] = "";
-    GetClassNameA(window, className, sizeof className);
-    if (process != GetCurrentProcessId() || std::string(className) != "#32770" || !(*search.matches)(window))
-        return TRUE;
-    search.found = window;
-    return FALSE;
-}
-
-// A top-level dialog of this process whose controls satisfy `matches`.
-HWND FindPluginDialog(const std::function<bool(HWND)>& matches)
-{
-    DialogSearch search{&matches, nullptr};
-    EnumWindows(CheckDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-bool IsDxccWindow(HWND dialog) { return TextOf(GetDlgItem(dialog, 1003)) == "Button1"; }
-bool IsContinentWindow(HWND dialog) { return TextOf(GetDlgItem(dialog, 1014)) == "EU"; }
-bool IsCallAreaWindow(HWND dialog) { return TextOf(GetDlgItem(dialog, 1021)) == "7"; }
 
 // Live GDI objects of this process. Wine answers GetGuiResources with 0; there the process's
 // own GDI handle table (the PEB points to it) is counted instead.
@@ -369,6 +333,42 @@ TEST_F(MultiplierWindows, TheCallViewShowsTheTypedCallsBandsWithTheCurrentBandHi
             EXPECT_LT(modePixels, 15) << "band row " << band;
     }
     EXPECT_GT(grid.Count(180, 0, 260, 15, IsText), 30) << "the typed call is not shown";
+}
+
+TEST_F(MultiplierWindows, TitlesFollowTheTypedCallAndAShortCallStopsTheRefresh)
+{
+    StartWindows();
+    Log(QsoWith("DL1ABC", "DL1", "DL", "EU"));
+    Refresh("");
+    EXPECT_EQ("BARTG-SPRINT 2018 DXCC worked", WindowText(dxcc_));
+    EXPECT_EQ("Continent", WindowText(continent_));
+    EXPECT_EQ("Area", WindowText(callArea_));
+    Refresh("DL1ABC");
+    EXPECT_EQ("BARTG-SPRINT 2018 worked with DL1ABC", WindowText(dxcc_));
+
+    // Two characters: the refresh asks for the call and stops; a new frequency goes unheard.
+    const size_t macros = automation_.Macros().size();
+    const unsigned frequencyCalls = automation_.Calls(kHostFrequency);
+    automation_.SetFrequencyHz(7040000);
+    automation_.SetTypedCall("DL");
+    const unsigned fieldCalls = automation_.Calls(kHostField);
+    host_.CheckCall({});
+    ASSERT_TRUE(PumpMessagesUntil([&] { return automation_.Calls(kHostField) > fieldCalls; }, kWaitMilliseconds));
+    Settle();
+    EXPECT_EQ("BARTG-SPRINT 2018 worked with DL1ABC", WindowText(dxcc_));
+    EXPECT_EQ(frequencyCalls, automation_.Calls(kHostFrequency));
+    EXPECT_EQ(macros, automation_.Macros().size());
+}
+
+TEST_F(MultiplierWindows, RussianOperatorsGetRussianTitles)
+{
+    StartWindows("UA");
+    Refresh("");
+    EXPECT_TEXT_EQ("BARTG-SPRINT 2018 DXCC \xEE\xF2\xF0\xE0\xE1\xEE\xF2\xE0\xED\xEE", WindowText(dxcc_));
+    EXPECT_TEXT_EQ("\xCA\xEE\xED\xF2\xE8\xED\xE5\xF2\xFB", WindowText(continent_));
+    EXPECT_TEXT_EQ("\xD0\xE0\xE9\xEE\xED\xFB ", WindowText(callArea_));
+    Refresh("G4ABC");
+    EXPECT_TEXT_EQ("BARTG-SPRINT 2018 \xF0\xE0\xE1\xEE\xF2\xE0\xEB \xF1 G4ABC", WindowText(dxcc_));
 }
 
 TEST_F(MultiplierWindows, AThousandRefreshesKeepTheGdiObjectCountFlat)
