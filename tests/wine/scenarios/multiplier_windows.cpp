@@ -454,6 +454,7 @@ protected:
         SaveScreenshot(callArea_, "call-area-" + language + ".bmp");
         Refresh("DL1AB");
         SaveScreenshot(dxcc_, "dxcc-call-" + language + ".bmp");
+        SaveScreenshot(FindPluginDialog(IsControlWindow), "control-" + language + ".bmp");
     }
 };
 
