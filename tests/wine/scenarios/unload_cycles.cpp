@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "tests/wine/framework/Assertions.h"
 #include "tests/wine/framework/DialogWatcher.h"
@@ -95,4 +96,38 @@ TEST_F(UnloadCyclesTest, WithARefreshWaitingOnABusyHost)
             Sleep(1000);
             return uiThread;
         });
+}
+
+// A host that ends without unloading the plug-in: the library's exit step finds the UI thread
+// gone and must not wait for it.
+TEST(DISABLED_ProcessExit, WithTheWindowsOpen)
+{
+    HostAutomation host;
+    StatsLibrary library;
+    Host plugin(library.ByPlainName());
+    WritePluginSettings("[Settings]\nsetup_view_dxcc=1\nsetup_view_continent=1\nsetup_view_call_area=1");
+    plugin.StartContest();
+    ASSERT_NE(nullptr, WaitForPluginDialog(IsCallAreaWindow));
+    ExitProcess(0);
+}
+
+TEST(ProcessExit, AHostEndingWithTheWindowsOpenEndsAtOnce)
+{
+    SKIP_WITHOUT_DISPLAY();
+    char self[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string command = std::string("\"") + self
+        + "\" --gtest_also_run_disabled_tests --gtest_filter=DISABLED_ProcessExit.WithTheWindowsOpen";
+    STARTUPINFOA startup{sizeof startup};
+    PROCESS_INFORMATION child{};
+    ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child));
+    const DWORD waited = PumpMessagesUntilSignalled(child.hProcess, 15000) ? WAIT_OBJECT_0 : WAIT_TIMEOUT;
+    DWORD exitCode = 1;
+    GetExitCodeProcess(child.hProcess, &exitCode);
+    if (waited != WAIT_OBJECT_0)
+        TerminateProcess(child.hProcess, 1);
+    CloseHandle(child.hThread);
+    CloseHandle(child.hProcess);
+    EXPECT_EQ(static_cast<DWORD>(WAIT_OBJECT_0), waited) << "the host did not end";
+    EXPECT_EQ(0u, exitCode);
 }
