@@ -171,11 +171,10 @@ void CloseAllWindows()
 
 void CloseAllWindowsAtUnload(bool processEnding)
 {
-    if (processEnding || !RunUnderWay())
+    if (processEnding)
         return;
-    g_closing = true;
-    PostToControlWindow(WM_STATS_CLOSE_ALL);
-    if (WaitForRunEnd(kRunEndTimeoutMs))
+    std::lock_guard<std::mutex> lock(g_lifecycle);
+    if (EndRun())
         return;
     // The UI thread is stuck (in a host call nobody answers): keep the library mapped for the
     // rest of the process, so that the thread never runs into unmapped code.
