@@ -1,0 +1,167 @@
+// The plug-in's files held open by another program that shares them with nobody, as a backup
+// tool or an editor may hold them: the exports answer as ever, the held file keeps exactly
+// what it held, and once it is free the plug-in writes it again.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/wine/framework/Assertions.h"
+#include "tests/wine/framework/DialogWatcher.h"
+#include "tests/wine/framework/Files.h"
+#include "tests/wine/framework/StatsLibrary.h"
+
+namespace {
+
+// stats_hold_file.exe, built beside this program.
+std::string HolderProgram()
+{
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string program = path;
+    return program.substr(0, program.find_last_of('\\') + 1) + "stats_hold_file.exe";
+}
+
+// A file held open without sharing by another process until Release or the end of the scope.
+class FileHeldElsewhere {
+public:
+    explicit FileHeldElsewhere(const std::string& path)
+    {
+        static int held = 0;
+        const std::string tag = std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++held);
+        const std::string readyName = "StatsFileHeld-" + tag, releaseName = "StatsFileRelease-" + tag;
+        ready_ = CreateEventA(nullptr, TRUE, FALSE, readyName.c_str());
+        release_ = CreateEventA(nullptr, TRUE, FALSE, releaseName.c_str());
+        std::string command = "\"" + HolderProgram() + "\" \"" + path + "\" " + readyName + " " + releaseName;
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION started{};
+        if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
+            ABORT_TEST("cannot start " + command + ", error " + std::to_string(GetLastError()));
+        CloseHandle(started.hThread);
+        process_ = started.hProcess;
+        const HANDLE either[] = {ready_, process_};
+        if (WaitForMultipleObjects(2, either, FALSE, 10000) != WAIT_OBJECT_0) {
+            TerminateProcess(process_, 1);
+            ABORT_TEST("the other program could not hold " + path);
+        }
+    }
+    ~FileHeldElsewhere()
+    {
+        Release();
+        CloseHandle(ready_);
+        CloseHandle(release_);
+    }
+    FileHeldElsewhere(const FileHeldElsewhere&) = delete;
+    FileHeldElsewhere& operator=(const FileHeldElsewhere&) = delete;
+
+    // Closes the file in the other process and waits for it to end.
+    void Release()
+    {
+        if (!process_)
+            return;
+        SetEvent(release_);
+        EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process_, 10000));
+        DWORD exitCode = 1;
+        GetExitCodeProcess(process_, &exitCode);
+        EXPECT_EQ(0u, exitCode) << "the other program did not hold the file to the end";
+        CloseHandle(process_);
+        process_ = nullptr;
+    }
+
+private:
+    HANDLE ready_ = nullptr;
+    HANDLE release_ = nullptr;
+    HANDLE process_ = nullptr;
+};
+
+// GetResult0 in Cabrillo mode: the texts of the message box it shows, which is closed.
+Texts CabrilloResultMessage(Host& host)
+{
+    DialogWatcher watcher(DialogWatcher::Press(IDOK));
+    int status = 0;
+    host.Result(status);
+    EXPECT_EQ(-1, status);
+    return watcher.Seen().StaticTexts();
+}
+
+// The text without its line that begins with `head`.
+std::string WithoutLine(std::string text, const std::string& head)
+{
+    const size_t at = text.find("\r\n" + head);
+    if (at != std::string::npos)
+        text.erase(at + 2, text.find("\r\n", at + 2) + 2 - (at + 2));
+    return text;
+}
+
+const char* const kLog = "BadQSO_StatsBARTGSPRINT_05_03_2018.txt";
+
+} // namespace
+
+TEST(LockedFiles, ACabrilloFileHeldElsewhereKeepsItsContentAndIsWrittenOnceFree)
+{
+    SKIP_WITHOUT_DISPLAY();
+    StatsLibrary library;
+    Host host(library.ByPlainName());
+    WriteHostSettings();
+    MakeFolder("Plugins");
+    {
+        DialogWatcher form(DialogWatcher::Press(IDOK));
+        host.StartContest({.cabrilloMode = 1, .end = HostTime(2018, 3, 5)});
+        ASSERT_TRUE(form.Seen().found);
+    }
+    host.AddQso({.call = "DL1ABC", .time = HostTime(2018, 1, 20, 12, 0)});
+    EXPECT_EQ(Texts{"File produced: N0CALL.cbr"}, CabrilloResultMessage(host));
+    const std::optional<std::string> written = ReadFileBytes("N0CALL.cbr");
+    ASSERT_TRUE(written.has_value());
+
+    host.AddQso({.call = "K1ABC", .time = HostTime(2018, 1, 20, 12, 5), .frequencyHz = 7040000, .sentExchange = "002",
+                 .receivedExchange = "014", .callPrefix = "K1", .dxccPrefix = "K", .continent = "NA", .band = "40m"});
+    {
+        // The file cannot be replaced: the result and its message are as ever, the file stays.
+        FileHeldElsewhere holder("N0CALL.cbr");
+        EXPECT_EQ(Texts{"File produced: N0CALL.cbr"}, CabrilloResultMessage(host));
+    }
+    EXPECT_TEXT_EQ(*written, ReadFileBytes("N0CALL.cbr"));
+    EXPECT_EQ((std::vector<std::string>{kLog, "Kelb2.ini", "N0CALL.cbr", "Plugins"}), FolderEntries("."));
+
+    // Once free, the next result writes the file with both QSOs and the new score.
+    CabrilloResultMessage(host);
+    const std::string k1abc = "QSO:  7040 RY 2018-01-20 1205 N0CALL            002    K1ABC             014\r\n";
+    std::string expected = WithoutLine(*written, "CLAIMED-SCORE: ");
+    expected.insert(expected.rfind("END-OF-LOG:"), k1abc);
+    EXPECT_TEXT_EQ(expected, WithoutLine(ReadFileBytes("N0CALL.cbr").value_or(""), "CLAIMED-SCORE: "));
+}
+
+TEST(LockedFiles, ARejectedQsoLogHeldElsewhereIsLeftAsItWasAndTakesLinesOnceFree)
+{
+    StatsLibrary library;
+    Host host(library.ByPlainName());
+    WriteHostSettings();
+    MakeFolder("Plugins");
+    host.StartContest({.end = HostTime(2018, 3, 5)});
+    EXPECT_EQ(1, host.AddQso({.call = "DL1ABC", .time = HostTime(2018, 1, 20, 12, 0)}));
+    EXPECT_EQ(1, host.AddQso({.call = "DL1ABC", .time = HostTime(2018, 1, 20, 12, 5)}));
+    EXPECT_EQ(0, host.AddQso({.call = "F5BBB", .time = HostTime(2018, 1, 20, 12, 1), .mode = "PSK31"}));
+    const std::optional<std::string> before = ReadFileBytes(kLog);
+    ASSERT_TRUE(before.has_value());
+    EXPECT_CONTAINS(*before, "DUPE !!!");
+
+    {
+        FileHeldElsewhere holder(kLog);
+        // Appends: a duplicate is stored and a rejected QSO refused as ever, without their lines.
+        EXPECT_EQ(1, host.AddQso({.call = "DL1ABC", .time = HostTime(2018, 1, 20, 12, 10)}));
+        EXPECT_EQ(0, host.AddQso({.call = "G4AAA", .time = HostTime(2018, 1, 20, 12, 11), .band = "160m"}));
+        // The rewrite: deleting the first duplicate cannot read the log, so it replaces nothing.
+        EXPECT_EQ(1, host.RemoveQso({.call = "DL1ABC", .time = HostTime(2018, 1, 20, 12, 5)}));
+        EXPECT_CONTAINS(host.Result(), "Dupe\t 1\r\n");
+    }
+    EXPECT_TEXT_EQ(*before, ReadFileBytes(kLog));
+    EXPECT_EQ((std::vector<std::string>{kLog, "Kelb2.ini", "Plugins"}), FolderEntries("."));
+
+    // Once free, the log takes lines again after what it held.
+    EXPECT_EQ(0, host.AddQso({.call = "OK1CCC", .time = HostTime(2018, 1, 20, 12, 12), .receivedExchange = ""}));
+    EXPECT_TEXT_EQ(*before + "QSO:  3580  RTTY  2018-01-20 1212  N0CALL  599  001  OK1CCC  599     NO RX NUMBER !!!\r\n",
+                   ReadFileBytes(kLog));
+    EXPECT_CONTAINS(host.Result(), "Bad QSO\t 2\r\n");
+}
