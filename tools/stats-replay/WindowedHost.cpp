@@ -127,6 +127,14 @@ void PrintPictureMap(const std::vector<HWND>& windows, const RECT& area) {
 }  // namespace
 
 bool HaveDisplay() {
+    // Under Wine without an X display the first window would start Wine's desktop process,
+    // which fails and leaves the Wine session without a desktop for the programs after it.
+    using WineVersion = const char*(CDECL*)();
+    const auto wineVersion = reinterpret_cast<WineVersion>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version")));
+    if (wineVersion && !GetEnvironmentVariableA("DISPLAY", nullptr, 0) &&
+        !GetEnvironmentVariableA("WAYLAND_DISPLAY", nullptr, 0))
+        return false;
     HWND probe = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     if (!probe) return false;
     DestroyWindow(probe);
