@@ -20,6 +20,14 @@ void StopIfClosing()
         throw HostCallFailed(RPC_E_CALL_CANCELED);
 }
 
+// Sets a window's title only when it changes: under Wine every new title goes to the X
+// server and repaints the frame, close to a millisecond for each of the three windows.
+void ShowTitle(const CWnd& window, const CString& title)
+{
+    if (window.GetWindowText() != title)
+        window.SetWindowText(title.c_str());
+}
+
 } // namespace
 
 LRESULT Setup::OnStatsRefresh(WPARAM, LPARAM)
@@ -54,7 +62,7 @@ void Setup::RefreshFromHost()
     if (!ShowEnteredCall(call))
         return;
     if (!call.IsEmpty() && g_dxccWindow)
-        g_dxccWindow->SetWindowText(CurrentTitles().dxcc.c_str());
+        ShowTitle(*g_dxccWindow, CurrentTitles().dxcc);
 
     const double frequency = GetHostFrequency();
     StopIfClosing();
@@ -67,16 +75,16 @@ void Setup::RefreshFromHost()
 
     const WindowTitles titles = CurrentTitles();
     if (call.IsEmpty() && g_dxccWindow)
-        g_dxccWindow->SetWindowText(titles.dxcc.c_str());
+        ShowTitle(*g_dxccWindow, titles.dxcc);
     const WorkedCodes worked = CurrentWorkedCodes();
     if (g_continentWindow) {
-        g_continentWindow->SetWindowText(titles.continent.c_str());
+        ShowTitle(*g_continentWindow, titles.continent);
         for (const CString& code : worked.continents)
             g_continentWindow->MarkWorked(code);
         g_continentWindow->UpdateData(FALSE);
     }
     if (g_callAreaWindow) {
-        g_callAreaWindow->SetWindowText(titles.callArea.c_str());
+        ShowTitle(*g_callAreaWindow, titles.callArea);
         for (const CString& code : worked.callAreas)
             g_callAreaWindow->MarkWorked(code);
         g_callAreaWindow->UpdateData(FALSE);

@@ -26,5 +26,5 @@ Call_Area::Call_Area(HINSTANCE resources) : CMarkWindow(IDD_CALL_AREA, resources
 void Call_Area::DoDataExchange(CDataExchange* pDX)
 {
     for (const MarkButton& button : kCallAreaButtons)
-        DDX_Check(pDX, button.controlId, m_worked[static_cast<std::size_t>(button.flag)]);
+        ExchangeMark(pDX, button.controlId, static_cast<std::size_t>(button.flag));
 }

@@ -22,10 +22,10 @@ CCont::CCont(HINSTANCE resources) : CMarkWindow(IDD_CONTINENT, resources, kConti
 
 void CCont::DoDataExchange(CDataExchange* pDX)
 {
-    DDX_Check(pDX, IDC_CONTINENT_EU, m_worked[0]);
-    DDX_Check(pDX, IDC_CONTINENT_AF, m_worked[1]);
-    DDX_Check(pDX, IDC_CONTINENT_NA, m_worked[2]);
-    DDX_Check(pDX, IDC_CONTINENT_AS, m_worked[3]);
-    DDX_Check(pDX, IDC_CONTINENT_SA, m_worked[4]);
-    DDX_Check(pDX, IDC_CONTINENT_OC, m_worked[5]);
+    ExchangeMark(pDX, IDC_CONTINENT_EU, 0);
+    ExchangeMark(pDX, IDC_CONTINENT_AF, 1);
+    ExchangeMark(pDX, IDC_CONTINENT_NA, 2);
+    ExchangeMark(pDX, IDC_CONTINENT_AS, 3);
+    ExchangeMark(pDX, IDC_CONTINENT_SA, 4);
+    ExchangeMark(pDX, IDC_CONTINENT_OC, 5);
 }
