@@ -36,13 +36,16 @@ enum ExitCode {
     kInterrupted = 130,          // Ctrl+C; registry and settings are put back first
 };
 
-// The windowed host of this run, for the console control handler.
+// What the console control handler puts back: the windowed host, or the settings of a replay
+// without windows.
 std::atomic<WindowedHost*> g_windowedHost{nullptr};
+std::atomic<PluginSettings*> g_plainSettings{nullptr};
 
 // Ctrl+C, Ctrl+Break, a closed console: registry and settings are put back, then the process
 // ends at once (ending it the ordinary way would wait for the plug-in's windows).
 BOOL WINAPI OnConsoleControl(DWORD) {
     if (WindowedHost* host = g_windowedHost.load()) host->Restore();
+    if (PluginSettings* settings = g_plainSettings.load()) settings->Restore();
     std::fprintf(stderr, "stats-replay: interrupted; the registry and the plug-in's settings are as they were\n");
     std::fflush(stderr);
     TerminateProcess(GetCurrentProcess(), kInterrupted);
@@ -302,13 +305,23 @@ int Main(const std::vector<std::string>& args) {
         std::fprintf(stderr, "stats-replay: %s\n", error.c_str());
         return kPluginError;
     }
-    if (!options->windows) return Replay(*options, stats, *countries, nullptr).Run(log);
+    SetConsoleCtrlHandler(OnConsoleControl, TRUE);
+    if (!options->windows) {
+        // A contest start that reads Start=0 opens the plug-in's windows; without --windows
+        // it finds 1 (the key is put back afterwards).
+        PluginSettings settings;
+        if (settings.Prepare()) settings.Set("Start", "1");
+        g_plainSettings = &settings;
+        const int status = Replay(*options, stats, *countries, nullptr).Run(log);
+        settings.Restore();
+        g_plainSettings = nullptr;
+        return status;
+    }
 
     // Declared after the library, so the windows close and the registry and settings are put
     // back before the library is unloaded.
     WindowedHost windows(options->verbose);
     g_windowedHost = &windows;
-    SetConsoleCtrlHandler(OnConsoleControl, TRUE);
     int status = kHostObjectError;
     if (windows.Open(stats.Module(), error))
         status = Replay(*options, stats, *countries, &windows).Run(log);

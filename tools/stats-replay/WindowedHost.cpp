@@ -132,9 +132,11 @@ bool HaveDisplay() {
     using WineVersion = const char*(CDECL*)();
     const auto wineVersion = reinterpret_cast<WineVersion>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version")));
-    if (wineVersion && !GetEnvironmentVariableA("DISPLAY", nullptr, 0) &&
-        !GetEnvironmentVariableA("WAYLAND_DISPLAY", nullptr, 0))
-        return false;
+    auto isSet = [](const char* name) {
+        char value[8] = "";
+        return GetEnvironmentVariableA(name, value, sizeof value) > 0 && value[0] != '\0';
+    };
+    if (wineVersion && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) return false;
     HWND probe = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     if (!probe) return false;
     DestroyWindow(probe);
