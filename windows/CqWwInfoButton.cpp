@@ -1,7 +1,6 @@
 #include <windows.h>
 
 #include "engine/Refresh.h"
-#include "windows/MemDC.h"
 #include "windows/Multiplier.h"
 
 namespace {
@@ -57,15 +56,46 @@ void PaintCallTable(const CDC& dc, const RECT& area, const GridPicture& picture)
     }
 }
 
+// The list of worked multipliers, or the typed call's table.
+void Paint(const CDC& dc, const RECT& area, const GridPicture& picture)
+{
+    if (picture.enteredCall.IsEmpty())
+        PaintList(dc, area, picture);
+    else
+        PaintCallTable(dc, area, picture);
+}
+
 } // namespace
 
 void CCqWwInfoButton::DrawItem(LPDRAWITEMSTRUCT item)
 {
     const GridPicture picture = TakeGridPicture();
     CDC target(item->hDC);
-    CMemDC dc(&target);
-    if (picture.enteredCall.IsEmpty())
-        PaintList(dc, item->rcItem, picture);
-    else
-        PaintCallTable(dc, item->rcItem, picture);
+    const RECT& area = item->rcItem;
+    const SIZE size = {area.right - area.left, area.bottom - area.top};
+    if (target.IsPrinting() || !OffScreenOfSize(target, size)) {
+        Paint(target, area, picture);
+        return;
+    }
+    // The whole picture off screen, then onto the target in one copy, so a paint never flickers.
+    m_offScreen.SetWindowOrg(area.left, area.top);
+    Paint(m_offScreen, area, picture);
+    target.BitBlt(area.left, area.top, size.cx, size.cy, m_offScreen, area.left, area.top, SRCCOPY);
+}
+
+bool CCqWwInfoButton::OffScreenOfSize(const CDC& target, SIZE size)
+{
+    if (m_offScreen.GetSafeHdc() && size.cx == m_offScreenSize.cx && size.cy == m_offScreenSize.cy)
+        return true;
+    m_offScreenSize = {};
+    // The old context goes first, and with it the old bitmap's selection.
+    if (size.cx <= 0 || size.cy <= 0 || !m_offScreen.CreateCompatibleDC(target)
+        || !m_offScreenBitmap.CreateCompatibleBitmap(target, size.cx, size.cy)) {
+        m_offScreen.Attach(nullptr);
+        m_offScreenBitmap.DeleteObject();
+        return false;
+    }
+    m_offScreen.SelectObject(m_offScreenBitmap);
+    m_offScreenSize = size;
+    return true;
 }
