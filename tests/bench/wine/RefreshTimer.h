@@ -17,7 +17,9 @@
 
 class HostAutomation;
 
-// When the parts of one refresh ended, in microseconds after the host called CheckCall0.
+// When the parts of one refresh ended, in microseconds after the host called CheckCall0. The
+// host sees a call served only after the batch of messages that served it, so the first two
+// are rough and may come a little after the UI thread's own moments.
 struct RefreshPhases {
     double typedCallServed = 0;   // the host answered the refresh's first call (the typed call)
     double frequencyServed = 0;   // the host answered its last call (the frequency)

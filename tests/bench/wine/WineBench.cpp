@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/CallCheck.h"
 #include "engine/ExportTable.h"
 #include "resources/resource.h"
 #include "tests/bench/wine/QsoMix.h"
@@ -22,8 +23,7 @@
 
 namespace {
 
-constexpr int kNewCallArea = 3;   // CheckCall0's answer for an unworked call area
-constexpr int kSkipped = 77;      // no X display: the refresh was not timed
+constexpr int kSkipped = 77;   // no X display: the refresh was not timed
 const char* const kSettingsFile = "Plugins\\BARTG-SPRINT.ini";
 
 int g_failures = 0;
