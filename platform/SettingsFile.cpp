@@ -118,6 +118,9 @@ bool SettingsFile::WriteString(const char* key, const std::string& value) const
         size_t at = span.end;
         for (size_t i = span.header + 1; i < span.end; ++i)
             if (KeyOf(lines[i]).EqualsNoCase(key)) {
+                // The file already says so: nothing to write.
+                if (lines[i] == newLine)
+                    return true;
                 lines[i] = newLine;
                 at = std::string::npos;
                 break;
