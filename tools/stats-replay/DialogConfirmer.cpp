@@ -1,5 +1,7 @@
 #include "tools/stats-replay/DialogConfirmer.h"
 
+#include "tools/host-automation/HostAutomation.h"
+
 namespace replay {
 
 namespace {
@@ -38,7 +40,8 @@ DialogConfirmer::DialogConfirmer() {
 DialogConfirmer::~DialogConfirmer() {
     SetEvent(stop_);
     if (thread_) {
-        WaitForSingleObject(thread_, INFINITE);
+        // The main thread keeps serving the host's object while it waits.
+        PumpMessagesUntilSignalled(thread_, INFINITE);
         CloseHandle(thread_);
     }
     CloseHandle(stop_);
