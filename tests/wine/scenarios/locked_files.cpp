@@ -32,7 +32,9 @@ public:
         const std::string readyName = "StatsFileHeld-" + tag, releaseName = "StatsFileRelease-" + tag;
         ready_ = CreateEventA(nullptr, TRUE, FALSE, readyName.c_str());
         release_ = CreateEventA(nullptr, TRUE, FALSE, releaseName.c_str());
-        std::string command = "\"" + HolderProgram() + "\" \"" + path + "\" " + readyName + " " + releaseName;
+        std::string command = "\"";
+        command.append(HolderProgram()).append("\" \"").append(path).append("\" ");
+        command.append(readyName).append(" ").append(releaseName);
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION started{};
