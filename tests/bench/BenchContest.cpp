@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "engine/ContestState.h"
+#include "tests/bench/QsoMix.h"
 
 namespace fs = std::filesystem;
 
@@ -15,46 +16,25 @@ namespace bench {
 
 namespace {
 
-struct Entity {
-    const char* dxccPrefix;
-    const char* continent;
-    const char* callStem;   // the call prefix without its area digit
-};
-
-// "K" areas 1 to 8 only, so that K9 and K0 stay new for the call check.
-const Entity kEntities[] = {
-    {"K", "NA", "W"},   {"K", "NA", "K"},   {"VE", "NA", "VE"}, {"JA", "AS", "JA"}, {"VK", "OC", "VK"},
-    {"DL", "EU", "DL"}, {"G", "EU", "G"},   {"F", "EU", "F"},   {"I", "EU", "I"},   {"UA", "EU", "UA"},
-    {"UA9", "AS", "UA"}, {"SP", "EU", "SP"}, {"OK", "EU", "OK"}, {"PY", "SA", "PY"}, {"LU", "SA", "LU"},
-    {"ZS", "AF", "ZS"}, {"CN", "AF", "CN"}, {"ZL", "OC", "ZL"}, {"BY", "AS", "BY"}, {"HA", "EU", "HA"},
-};
-const char* const kBands[] = {"80m", "40m", "20m", "15m", "10m"};
-
-constexpr int kDupeEvery = 97;       // about 1 % duplicates
-constexpr int kRejectedEvery = 101;  // and 1 % rejected QSOs (wrong mode)
-
 // Texts must outlive the QSO records that point at them.
-struct QsoTexts {
-    std::string call, callPrefix, number;
-};
-
-const QsoTexts& TextsOf(int index)
+const qso_mix::MixedQso& StoredQsoOfMix(int index)
 {
-    static std::map<int, QsoTexts> texts;
-    auto found = texts.find(index);
-    if (found != texts.end())
-        return found->second;
-    const Entity& entity = kEntities[index % std::size(kEntities)];
-    const bool kStation = entity.dxccPrefix == std::string("K");
-    const int area = kStation ? 1 + index / 7 % 8 : index / 7 % 10;
-    QsoTexts made;
-    made.callPrefix = entity.callStem + std::to_string(area);
-    std::string suffix;
-    for (int rest = index; suffix.size() < 3; rest /= 26)
-        suffix += char('A' + rest % 26);
-    made.call = made.callPrefix + suffix;
-    made.number = std::to_string(1 + index % 9999);
-    return texts.emplace(index, made).first->second;
+    static std::map<int, qso_mix::MixedQso> stored;
+    auto found = stored.find(index);
+    return found != stored.end() ? found->second : stored.emplace(index, qso_mix::QsoOfMix(index)).first->second;
+}
+
+host::Qso HostQso(const qso_mix::MixedQso& mixed)
+{
+    host::Qso qso;
+    qso.call = mixed.call.c_str();
+    qso.callPrefix = mixed.callPrefix.c_str();
+    qso.dxccPrefix = mixed.dxccPrefix.c_str();
+    qso.continent = mixed.continent.c_str();
+    qso.band = mixed.band.c_str();
+    qso.receivedNumber = mixed.receivedNumber.c_str();
+    qso.mode = mixed.mode.c_str();
+    return qso;
 }
 
 COleDateTime MinuteOfContest(int minute)
@@ -106,37 +86,18 @@ void EnterWorkspace()
 
 host::Qso MixedQso(int index)
 {
-    // A duplicate repeats an earlier QSO's call, band and mode at a later minute.
-    const int station = index % kDupeEvery == kDupeEvery - 1 ? index / 2 : index;
-    const Entity& entity = kEntities[station % std::size(kEntities)];
-    const QsoTexts& texts = TextsOf(station);
-    host::Qso qso;
-    qso.call = texts.call.c_str();
-    qso.callPrefix = texts.callPrefix.c_str();
-    qso.dxccPrefix = entity.dxccPrefix;
-    qso.continent = entity.continent;
-    qso.band = kBands[station % std::size(kBands)];
-    qso.receivedNumber = texts.number.c_str();
+    host::Qso qso = HostQso(StoredQsoOfMix(index));
     qso.time = MinuteOfContest(index);
-    if (index % kRejectedEvery == kRejectedEvery - 1)
-        qso.mode = "PSK31";
     return qso;
 }
 
-int DuplicateNear(int index)
-{
-    return index / kDupeEvery * kDupeEvery + kDupeEvery - 1;
-}
+int DuplicateNear(int index) { return qso_mix::DuplicateNear(index); }
 
 host::Qso FreshQso()
 {
-    host::Qso qso;
-    qso.call = "ZZ9ZZZ";
-    qso.callPrefix = "ZZ9";
-    qso.dxccPrefix = "ZZ";
-    qso.continent = "AN";
-    qso.band = "10m";
-    qso.time = MinuteOfContest(-1);
+    static const qso_mix::MixedQso fresh = qso_mix::FreshQso();
+    host::Qso qso = HostQso(fresh);
+    qso.time = MinuteOfContest(fresh.minute);
     return qso;
 }
 

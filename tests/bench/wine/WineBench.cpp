@@ -16,7 +16,7 @@
 #include "engine/CallCheck.h"
 #include "engine/ExportTable.h"
 #include "resources/resource.h"
-#include "tests/bench/wine/QsoMix.h"
+#include "tests/bench/QsoMix.h"
 #include "tests/bench/wine/RefreshTimer.h"
 #include "tests/wine/framework/PluginWindows.h"
 #include "tools/host-automation/HostAutomation.h"

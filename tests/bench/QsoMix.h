@@ -1,8 +1,7 @@
 #pragma once
 // The benchmark's contest, QSO by QSO: many DXCC entities and K, VE, JA and VK call areas on
-// all five bands, about 1 % duplicates and 1 % rejected QSOs. The same mix as the native
-// benchmark's (tests/bench/BenchContest.cpp), in standard C++ only, so that a Windows program
-// can log it through the real DLL.
+// all five bands, about 1 % duplicates and 1 % rejected QSOs. Standard C++ only: the native
+// benchmark logs it through the exports, the Windows program through the real DLL.
 #include <iterator>
 #include <string>
 
