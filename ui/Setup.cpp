@@ -47,7 +47,7 @@ void Setup::DoDataExchange(CDataExchange* pDX)
 BOOL Setup::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    ControlWindowOpened(this, m_hWnd);
+    ControlWindowOpened(m_hWnd);
     LoadWindowPosition(m_hWnd, kSetupPlace);
     m_windowOnTop = g_windowOnTop = ReadFlag(kWindowOnTopKey);
     m_viewCallArea = ReadFlag(kViewCallAreaKey);

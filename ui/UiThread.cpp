@@ -128,7 +128,7 @@ bool EndRun()
 
 } // namespace
 
-void ControlWindowOpened(Setup*, HWND window)
+void ControlWindowOpened(HWND window)
 {
     g_controlWindow = window;
     if (g_closing)

@@ -41,4 +41,4 @@ void CloseAllWindowsAtUnload(bool processEnding);
 bool UiRunClosing();
 
 // The UI thread's part, called by the control window.
-void ControlWindowOpened(Setup* dialog, HWND window);
+void ControlWindowOpened(HWND window);
