@@ -12,6 +12,7 @@
 #include "tests/wine/framework/Assertions.h"
 #include "tests/wine/framework/Files.h"
 #include "tests/wine/framework/PluginWindows.h"
+#include "tests/wine/framework/ProcessCounts.h"
 #include "tests/wine/framework/StatsLibrary.h"
 #include "tools/host-automation/HostAutomation.h"
 
@@ -93,37 +94,6 @@ COLORREF FaceOf(HWND dialog, int id)
     const auto commonest = std::max_element(counts.begin(), counts.end(),
                                             [](const auto& a, const auto& b) { return a.second < b.second; });
     return commonest == counts.end() ? CLR_INVALID : commonest->first;
-}
-
-// Live GDI objects of this process. Wine answers GetGuiResources with 0; there the process's
-// own GDI handle table (the PEB points to it) is counted instead.
-int GdiObjectCount()
-{
-    const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    if (reported)
-        return static_cast<int>(reported);
-    struct HandleEntry {
-        ULONGLONG object;
-        ULONG owner;
-        USHORT unique;
-        UCHAR type;
-        UCHAR flags;
-        ULONGLONG user;
-    };
-    using CurrentPeb = const BYTE*(WINAPI*)();
-    const auto currentPeb = reinterpret_cast<CurrentPeb>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "RtlGetCurrentPeb")));
-    if (!currentPeb)
-        return -1;
-    // GdiSharedHandleTable of the 32-bit PEB.
-    const BYTE* peb = currentPeb();
-    const auto* table = *reinterpret_cast<const HandleEntry* const*>(peb + 0x94);
-    if (!table)
-        return -1;
-    int count = 0;
-    for (int index = 0; index < 0x10000; ++index)
-        count += table[index].type != 0;
-    return count;
 }
 
 // One QSO worth the given multipliers on a band.
