@@ -30,3 +30,9 @@ ContestState g_contestState;
 std::mutex& ContestMutex() { return g_contestMutex; }
 
 ContestState& Contest() { return g_contestState; }
+
+void ResetContest()
+{
+    std::lock_guard<std::mutex> lock(g_contestMutex);
+    g_contestState = ContestState();
+}

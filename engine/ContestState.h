@@ -56,6 +56,9 @@ struct ContestState {
 // The one contest state of the loaded library.
 ContestState& Contest();
 
+// Puts the contest state back as a fresh load of the library finds it.
+void ResetContest();
+
 // Guards every object of Contest(). Never held while a window of another thread is sent a
 // message, while the host's automation object is called, or while a modal window is up.
 std::mutex& ContestMutex();

@@ -40,6 +40,7 @@ LRESULT Setup::OnStatsRefresh(WPARAM, LPARAM)
     }
     if (!UiRunClosing())
         RefreshFinished();
+    UiRunStarted();
     return 0;
 }
 

@@ -19,26 +19,28 @@ constexpr UINT WM_STATS_CLEAR_MARKS = WM_USER + 501;
 // Ends the UI run: closes the multiplier windows, then the control window.
 constexpr UINT WM_STATS_CLOSE_ALL = WM_USER + 502;
 
-// Starts a UI run on a thread of its own, ending the current one first. A run that is still
-// starting is left to come up; only one run is ever under way.
+// Starts a UI run on a thread of its own, ending the last one first, and returns once the new
+// run is past its start-up (its control window and the wanted multiplier windows are up and
+// linked to the host), or after a bounded wait. Meanwhile the calling thread handles its
+// messages, so a host that serves its automation object on it answers the starting run. Only
+// one run is ever under way.
 void StartUiThread();
 
 // Posts `message` to the control window of the current run; nothing without one.
 void PostToControlWindow(UINT message);
 
-// Ends the current UI run and returns when it has ended (at once without one). The waiting
-// thread keeps pumping its messages, so a host that serves its automation object on it
-// answers the UI thread meanwhile.
-void CloseAllWindows();
-
-// The library's exit step. `processEnding`: the process is ending and every other thread is
-// gone already. Never waits longer than a bounded time; a UI thread that cannot end in that
-// time keeps the library loaded, so that no code of it is unmapped under the thread.
-void CloseAllWindowsAtUnload(bool processEnding);
+// The library's exit step: closes all windows and ends the run. `processEnding`: the process
+// is ending and every other thread is gone already. Waits a bounded time for the run to end,
+// handling the calling thread's messages. False when the run's thread could not
+// end in that time: the library must then stay loaded, untouched, for that thread, which
+// releases it as it leaves.
+bool EndUiRunForUnload(bool processEnding);
 
 // True once the plug-in has begun to end the UI run: host calls still waiting are cancelled
 // and the refresh stops at once.
 bool UiRunClosing();
 
-// The UI thread's part, called by the control window.
+// The UI thread's part, called by the control window: when it opens, and when its first
+// refresh has opened the wanted windows (the run is past its start-up).
 void ControlWindowOpened(HWND window);
+void UiRunStarted();
