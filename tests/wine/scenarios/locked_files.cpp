@@ -100,7 +100,7 @@ const char* const kLog = "BadQSO_StatsBARTGSPRINT_05_03_2018.txt";
 
 } // namespace
 
-TEST(LockedFiles, ACabrilloFileHeldElsewhereKeepsItsContentAndIsWrittenOnceFree)
+TEST(LockedFiles, ACabrilloFileHeldElsewhereIsReportedAsNotProducedAndWrittenOnceFree)
 {
     SKIP_WITHOUT_DISPLAY();
     StatsLibrary library;
@@ -120,15 +120,15 @@ TEST(LockedFiles, ACabrilloFileHeldElsewhereKeepsItsContentAndIsWrittenOnceFree)
     host.AddQso({.call = "K1ABC", .time = HostTime(2018, 1, 20, 12, 5), .frequencyHz = 7040000, .sentExchange = "002",
                  .receivedExchange = "014", .callPrefix = "K1", .dxccPrefix = "K", .continent = "NA", .band = "40m"});
     {
-        // The file cannot be replaced: the result comes with its message box, the file stays.
+        // The file cannot be replaced: the message says so, and no new or partial file appears.
         FileHeldElsewhere holder("N0CALL.cbr");
-        EXPECT_EQ(1u, CabrilloResultMessage(host).size());
+        EXPECT_EQ(Texts{"File NOT produced: N0CALL.cbr (in use by another program)"}, CabrilloResultMessage(host));
+        EXPECT_EQ((std::vector<std::string>{kLog, "Kelb2.ini", "N0CALL.cbr", "Plugins"}), FolderEntries("."));
     }
     EXPECT_TEXT_EQ(*written, ReadFileBytes("N0CALL.cbr"));
-    EXPECT_EQ((std::vector<std::string>{kLog, "Kelb2.ini", "N0CALL.cbr", "Plugins"}), FolderEntries("."));
 
     // Once free, the next result writes the file with both QSOs and the new score.
-    CabrilloResultMessage(host);
+    EXPECT_EQ(Texts{"File produced: N0CALL.cbr"}, CabrilloResultMessage(host));
     const std::string k1abc = "QSO:  7040 RY 2018-01-20 1205 N0CALL            002    K1ABC             014\r\n";
     std::string expected = WithoutLine(*written, "CLAIMED-SCORE: ");
     expected.insert(expected.rfind("END-OF-LOG:"), k1abc);
