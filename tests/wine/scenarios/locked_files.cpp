@@ -1,6 +1,7 @@
 // The plug-in's files held open by another program that shares them with nobody, as a backup
 // tool or an editor may hold them: the exports answer as ever, the held file keeps exactly
-// what it held, and once it is free the plug-in writes it again.
+// what it held, nothing meant for it is lost or claimed as written, and once it is free the
+// plug-in writes it again.
 #include <windows.h>
 
 #include <string>
@@ -135,7 +136,7 @@ TEST(LockedFiles, ACabrilloFileHeldElsewhereIsReportedAsNotProducedAndWrittenOnc
     EXPECT_TEXT_EQ(expected, WithoutLine(ReadFileBytes("N0CALL.cbr").value_or(""), "CLAIMED-SCORE: "));
 }
 
-TEST(LockedFiles, ARejectedQsoLogHeldElsewhereIsLeftAsItWasAndTakesLinesOnceFree)
+TEST(LockedFiles, ARejectedQsoLogHeldElsewhereKeepsItsNewLinesCountedAndTakesThemOnceFree)
 {
     StatsLibrary library;
     Host host(library.ByPlainName());
@@ -151,19 +152,21 @@ TEST(LockedFiles, ARejectedQsoLogHeldElsewhereIsLeftAsItWasAndTakesLinesOnceFree
 
     {
         FileHeldElsewhere holder(kLog);
-        // Appends: a duplicate is stored and a rejected QSO refused as ever, without their lines.
+        // A duplicate is stored and two QSOs are refused as ever; their lines wait in order.
         EXPECT_EQ(1, host.AddQso({.call = "DL1ABC", .time = HostTime(2018, 1, 20, 12, 10)}));
         EXPECT_EQ(0, host.AddQso({.call = "G4AAA", .time = HostTime(2018, 1, 20, 12, 11), .band = "160m"}));
-        // The rewrite: deleting the first duplicate cannot read the log, so it replaces nothing.
-        EXPECT_EQ(1, host.RemoveQso({.call = "DL1ABC", .time = HostTime(2018, 1, 20, 12, 5)}));
-        EXPECT_CONTAINS(host.Result(), "Dupe\t 1\r\n");
+        EXPECT_EQ(0, host.AddQso({.call = "OK1CCC", .time = HostTime(2018, 1, 20, 12, 12), .receivedExchange = ""}));
+        // Deleting the new duplicate takes its waiting line away.
+        EXPECT_EQ(1, host.RemoveQso({.call = "DL1ABC", .time = HostTime(2018, 1, 20, 12, 10)}));
+        // The bad QSOs the file held and the two waiting ones.
+        EXPECT_CONTAINS(host.Result(), "Dupe\t 1\r\nBad QSO\t 3\r\n");
+        EXPECT_EQ((std::vector<std::string>{kLog, "Kelb2.ini", "Plugins"}), FolderEntries("."));
     }
     EXPECT_TEXT_EQ(*before, ReadFileBytes(kLog));
-    EXPECT_EQ((std::vector<std::string>{kLog, "Kelb2.ini", "Plugins"}), FolderEntries("."));
 
-    // Once free, the log takes lines again after what it held.
-    EXPECT_EQ(0, host.AddQso({.call = "OK1CCC", .time = HostTime(2018, 1, 20, 12, 12), .receivedExchange = ""}));
-    EXPECT_TEXT_EQ(*before + "QSO:  3580  RTTY  2018-01-20 1212  N0CALL  599  001  OK1CCC  599     NO RX NUMBER !!!\r\n",
+    // Once free, the next result writes the waiting lines after what the log held.
+    EXPECT_CONTAINS(host.Result(), "Dupe\t 1\r\nBad QSO\t 3\r\n");
+    EXPECT_TEXT_EQ(*before + "QSO:  3580  RTTY  2018-01-20 1211  N0CALL  599  001  G4AAA  599  001   WRONG BAND !!!\r\n"
+                             "QSO:  3580  RTTY  2018-01-20 1212  N0CALL  599  001  OK1CCC  599     NO RX NUMBER !!!\r\n",
                    ReadFileBytes(kLog));
-    EXPECT_CONTAINS(host.Result(), "Bad QSO\t 2\r\n");
 }
