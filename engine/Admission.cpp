@@ -9,7 +9,7 @@ namespace {
 
 const char* const kLogTimeFormat = "%Y-%m-%d %H%M";
 
-void LogRejected(const ContestState& state, const QsoArguments& qso, int frequencyKhz, const char* reason)
+void LogRejected(ContestState& state, const QsoArguments& qso, int frequencyKhz, const char* reason)
 {
     RejectedQsoLog::RejectedQsoLine line;
     line.frequencyKhz = frequencyKhz;
@@ -22,7 +22,7 @@ void LogRejected(const ContestState& state, const QsoArguments& qso, int frequen
     line.receivedRst = qso.receivedRst;
     line.receivedExchange = qso.receivedExchange;
     line.reason = reason;
-    RejectedQsoLog::Append(state.badQsoFileName, line);
+    RejectedQsoLog::Append(state.badQsoFileName, line, state.badQsoBacklog);
 }
 
 bool IsDuplicateOf(const CInfo& stored, const CInfo& record)
@@ -117,7 +117,7 @@ int RemoveQso(const QsoArguments& key)
         lock.lock();
         state.qsoList.RemoveAt(index);
     }
-    RejectedQsoLog::RemoveQsoLines(state.badQsoFileName, key.call, key.time.Format(kLogTimeFormat));
+    RejectedQsoLog::RemoveQsoLines(state.badQsoFileName, key.call, key.time.Format(kLogTimeFormat), state.badQsoBacklog);
     if (state.qsoList.IsEmpty())
         state.ClearWorkedLists();
     lock.unlock();

@@ -134,5 +134,5 @@ void StartContest(const ContestStartArguments& start)
 
     ContestLock lock = LockContest();
     state.badQsoFileName = CString("BadQSO_StatsBARTGSPRINT_") + start.contestEnd.Format("%d_%m_%Y") + ".txt";
-    RejectedQsoLog::Create(state.badQsoFileName);
+    RejectedQsoLog::Create(state.badQsoFileName, state.badQsoBacklog);
 }

@@ -9,6 +9,7 @@
 #include "engine/ContestRecords.h"
 #include "platform/SettingsFile.h"
 #include "reports/CabrilloLog.h"
+#include "reports/RejectedQsoLog.h"
 
 constexpr int kBandRowCount = 6;
 
@@ -30,6 +31,7 @@ struct ContestState {
     CStringArray workedVeAreas;
     CStringArray workedVkAreas;
     CString badQsoFileName;
+    RejectedQsoLog::Backlog badQsoBacklog;   // lines the rejected-QSO log could not take yet
     CString hostVersion;
     CString resultText;              // text returned by the last GetResult0
     // What the last refresh of the windows found: the call typed in the host, the index in

@@ -3,6 +3,7 @@
 #include "engine/ContestState.h"
 #include "engine/Tally.h"
 #include "engine/WindowSide.h"
+#include "reports/RejectedQsoLog.h"
 #include "reports/ResultSummary.h"
 
 namespace {
@@ -25,6 +26,8 @@ const char* GetContestResult(int* status)
     ContestState& state = Contest();
     ContestLock lock = LockContest();
     state.resultText.Empty();
+    // Rejected-QSO lines that the log could not take when they came are written now, if it can.
+    RejectedQsoLog::WriteBacklog(state.badQsoFileName, state.badQsoBacklog);
     const TallyResult tally = TallyScore(state);
     const ResultHeading heading{state.startDayMonth, state.endDate, state.contestant};
     state.resultText = state.htmlResult ? FormatResultHtml(heading, tally) : FormatResultText(heading, tally);

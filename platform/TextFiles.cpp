@@ -113,3 +113,33 @@ bool ReplaceFileContent(const std::string& path, const std::string& content)
     }
     return true;
 }
+
+bool AppendFileContent(const std::string& path, const std::string& content)
+{
+    namespace fs = std::filesystem;
+    const fs::path target(NativePath(path));
+    std::error_code noFile;
+    const std::uintmax_t oldSize = fs::file_size(target, noFile);
+    std::ofstream out(target, std::ios::binary | std::ios::app);
+    if (!out.is_open())
+        return false;
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    out.close();
+    if (out)
+        return true;
+    // A part of a line would stay in front of the next line written.
+    std::error_code ignored;
+    if (noFile)
+        fs::remove(target, ignored);
+    else
+        fs::resize_file(target, oldSize, ignored);
+    return false;
+}
+
+#ifndef _WIN32
+// Windows' answer is in platform/win32/FileHolds.cpp.
+bool IsHeldByAnotherProgram(const std::string&)
+{
+    return false;
+}
+#endif

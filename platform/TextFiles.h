@@ -1,7 +1,7 @@
 #pragma once
 // Text files as the plug-in uses them: relative Windows-style paths, line-by-line reading
-// (LF or CR LF line ends removed) and whole-file replacement that never leaves a half-written
-// file behind.
+// (LF or CR LF line ends removed), and whole-file replacement and appending that never leave a
+// half-written file behind.
 #include <fstream>
 #include <optional>
 #include <string>
@@ -38,3 +38,11 @@ std::vector<std::string_view> SplitLines(std::string_view content);
 // failed write leaves the old file as it was; a file that already holds `content` is not
 // rewritten. Returns false when the file does not hold `content` afterwards.
 bool ReplaceFileContent(const std::string& path, const std::string& content);
+
+// Appends `content` to the file, creating it when it is missing. Returns false when the file
+// cannot take all of it; what was written of it is then taken away again.
+bool AppendFileContent(const std::string& path, const std::string& content);
+
+// True when another program holds the file open so that it can be neither written nor replaced
+// (on Windows, a sharing violation). POSIX knows no such holds, so there it is always false.
+bool IsHeldByAnotherProgram(const std::string& path);

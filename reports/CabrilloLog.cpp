@@ -184,7 +184,9 @@ CString CabrilloLog::WriteFile(int claimedScore, const CString& hostVersion) con
         content += line;
     content += "END-OF-LOG:\r\n";
 
-    // A file that cannot be written is not reported; the old one, if any, stays as it was.
-    ReplaceFileContent(fileName, content);
-    return "File produced: " + fileName;
+    // A file that cannot be replaced whole stays as it was, and the operator is told so: an old
+    // file must not be sent in as this one.
+    if (ReplaceFileContent(fileName, content))
+        return "File produced: " + fileName;
+    return "File NOT produced: " + fileName + (IsHeldByAnotherProgram(fileName) ? " (in use by another program)" : "");
 }

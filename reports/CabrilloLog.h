@@ -58,7 +58,9 @@ public:
                 const CString& receivedExchange);
 
     // Writes "<fileBaseName>.cbr" in the current folder, replacing any file of that name, and
-    // returns "File produced: <name>" (also when the file could not be written).
+    // returns "File produced: <name>". When the file cannot be replaced whole it keeps what it
+    // held, and the message is "File NOT produced: <name>", followed by the reason when it is
+    // known (" (in use by another program)").
     CString WriteFile(int claimedScore, const CString& hostVersion) const;
 };
 

@@ -53,6 +53,27 @@ bool EndsWith(std::string_view text, std::string_view tail)
     return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
 }
 
+bool IsRejection(std::string_view line)
+{
+    return EndsWith(line, kWrongBand) || EndsWith(line, kWrongMode) || EndsWith(line, kNoRxNumber);
+}
+
+template <class Lines>
+int CountRejections(const Lines& lines)
+{
+    int count = 0;
+    for (std::string_view line : lines)
+        if (IsRejection(line))
+            ++count;
+    return count;
+}
+
+bool Exists(const CString& fileName)
+{
+    std::error_code ignored;
+    return std::filesystem::exists(NativePath(fileName), ignored);
+}
+
 } // namespace
 
 CString RejectedQsoLine::Text() const
@@ -64,30 +85,46 @@ CString RejectedQsoLine::Text() const
     return text + reason;
 }
 
-void Create(const CString& fileName)
+void Create(const CString& fileName, Backlog& backlog)
 {
+    backlog = Backlog();
     if (fileName.IsEmpty())
         return;
     std::ofstream out(NativePath(fileName), std::ios::binary | std::ios::trunc);
     out << kHeader << kLineEnd;
 }
 
-void Append(const CString& fileName, const RejectedQsoLine& line)
+void Append(const CString& fileName, const RejectedQsoLine& line, Backlog& backlog)
 {
     if (fileName.IsEmpty())
         return;
-    std::ofstream out(NativePath(fileName), std::ios::binary | std::ios::app);
-    out << line.Text() << kLineEnd;
-    out.flush();
+    backlog.lines.push_back(line.Text());
+    WriteBacklog(fileName, backlog);
 }
 
-void RemoveQsoLines(const CString& fileName, const CString& call, const CString& time)
+void WriteBacklog(const CString& fileName, Backlog& backlog)
+{
+    if (fileName.IsEmpty() || backlog.lines.empty())
+        return;
+    std::string text;
+    for (const CString& line : backlog.lines)
+        text.append(line).append(kLineEnd);
+    if (!AppendFileContent(fileName, text))
+        return;
+    backlog.rejectionsInFile += CountRejections(backlog.lines);
+    backlog.lines.clear();
+}
+
+void RemoveQsoLines(const CString& fileName, const CString& call, const CString& time, Backlog& backlog)
 {
     if (fileName.IsEmpty())
         return;
+    std::vector<CString>& waiting = backlog.lines;
+    waiting.erase(std::remove_if(waiting.begin(), waiting.end(),
+                                 [&](const CString& line) { return IsLineOf(line, call, time); }),
+                  waiting.end());
     const auto old = ReadWholeFile(fileName);
-    std::error_code ignored;
-    if (!old && std::filesystem::exists(NativePath(fileName), ignored))
+    if (!old && Exists(fileName))
         return;
 
     std::string content = std::string(kHeader) + kLineEnd;
@@ -97,17 +134,21 @@ void RemoveQsoLines(const CString& fileName, const CString& call, const CString&
             if (!IsLineOf(lines[i], call, time))
                 content.append(lines[i]).append(kLineEnd);
     }
-    ReplaceFileContent(fileName, content);
+    for (const CString& line : waiting)
+        content.append(line).append(kLineEnd);
+    if (!ReplaceFileContent(fileName, content))
+        return;
+    backlog.rejectionsInFile = CountRejections(SplitLines(content));
+    waiting.clear();
 }
 
-int CountRejected(const CString& fileName)
+int CountRejected(const CString& fileName, Backlog& backlog)
 {
-    int count = 0;
-    const std::string content = ReadWholeFile(fileName).value_or(std::string());
-    for (std::string_view line : SplitLines(content))
-        if (EndsWith(line, kWrongBand) || EndsWith(line, kWrongMode) || EndsWith(line, kNoRxNumber))
-            ++count;
-    return count;
+    if (const auto content = ReadWholeFile(fileName))
+        backlog.rejectionsInFile = CountRejections(SplitLines(*content));
+    else if (!Exists(fileName))
+        backlog.rejectionsInFile = 0;
+    return backlog.rejectionsInFile + CountRejections(backlog.lines);
 }
 
 } // namespace RejectedQsoLog

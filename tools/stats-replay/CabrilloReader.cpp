@@ -57,13 +57,14 @@ bool ParseFrequency(std::string_view token, Qso& qso) {
     return true;
 }
 
-// An exchange is either "number" or "rst number".
-void TakeExchange(const Tokens& exchange, std::string& rst, std::string& number) {
-    if (exchange.size() == 1) {
+// An exchange is "number", or "rst number" in a log with RST columns, where a lone field is
+// the RST and the number is missing.
+void TakeExchange(const Tokens& exchange, bool rstColumns, std::string& rst, std::string& number) {
+    if (rstColumns) {
+        if (exchange.size() >= 1) rst = exchange[0];
+        if (exchange.size() >= 2) number = exchange[1];
+    } else if (exchange.size() >= 1) {
         number = exchange[0];
-    } else if (exchange.size() >= 2) {
-        rst = exchange[0];
-        number = exchange[1];
     }
 }
 
@@ -105,8 +106,17 @@ void ReadQsoLine(std::string_view fields, int lineNumber, ContestLog& log, Probl
     if (received.size() > sent.size() && (received.back() == "0" || received.back() == "1")) {
         received.pop_back();
     }
-    TakeExchange(sent, qso.rstSent, qso.serialSent);
-    TakeExchange(received, qso.rstReceived, qso.serialReceived);
+    // Both sides are read alike: when either has the RST column, both have it.
+    const bool rstColumns = sent.size() >= 2 || received.size() >= 2;
+    TakeExchange(sent, rstColumns, qso.rstSent, qso.serialSent);
+    TakeExchange(received, rstColumns, qso.rstReceived, qso.serialReceived);
+    if (rstColumns && (qso.serialSent.empty() || qso.serialReceived.empty())) {
+        const bool receivedMissing = qso.serialReceived.empty();
+        const std::string& rst = receivedMissing ? qso.rstReceived : qso.rstSent;
+        problems.Add(lineNumber, std::string("no ") + (receivedMissing ? "received" : "sent") + " serial number" +
+                                     (rst.empty() ? "" : " after the RST " + rst) +
+                                     "; replayed with an empty one, so the plug-in rejects the QSO");
+    }
     log.qsos.push_back(std::move(qso));
 }
 

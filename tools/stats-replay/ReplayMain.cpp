@@ -23,7 +23,8 @@ namespace {
 
 enum ExitCode {
     kReplayed = 0,
-    kReplayedWithWarnings = 1,   // lines that are no QSOs, calls the country file does not know
+    kReplayedWithWarnings = 1,   // lines that are no QSOs or lack a serial number, calls the country
+                                 // file does not know, QSOs outside --start/--end
     kUsageError = 2,
     kLogError = 3,               // missing, unreadable or not a contest log
     kCountryFileError = 4,
@@ -103,6 +104,7 @@ private:
     void StartContest(const ContestLog& log);
     void ReportRejectedQsoLog() const;
     void ReplayQso(const Qso& qso);
+    void WarnIfOutsideTheContest(const Qso& qso);
     int CheckCall(const Qso& qso, const HostQso& host);
     int FinishContest();
     int FinishWindows(int status);
@@ -141,13 +143,28 @@ int Replay::CheckCall(const Qso& qso, const HostQso& host) {
                              scratch1, scratch2);
 }
 
+// The host passes every QSO it logs, whenever it was made, so the plug-in counts it; the
+// operator who gave the contest's times should know.
+void Replay::WarnIfOutsideTheContest(const Qso& qso) {
+    std::string where;
+    if (options_.start && qso.time < *options_.start) where = "before --start " + FormatTime(*options_.start);
+    else if (options_.end && *options_.end < qso.time) where = "after --end " + FormatTime(*options_.end);
+    else return;
+    std::fprintf(stderr, "warning: line %d: the QSO with %s at %s is %s; the plug-in counts it all the same\n",
+                 qso.line, qso.call.c_str(), FormatTime(qso.time).c_str(), where.c_str());
+    ++warnings_;
+}
+
 void Replay::ReplayQso(const Qso& qso) {
     const HostQso host = DescribeForHost(qso, countries_);
     if (!host.knownCall) {
-        std::fprintf(stderr, "warning: line %d: no country-file entry matches %s; replayed without a DXCC prefix\n",
+        std::fprintf(stderr,
+                     "warning: line %d: no country-file entry matches %s; it counts with an empty DXCC prefix and "
+                     "continent\n",
                      qso.line, qso.call.c_str());
         ++warnings_;
     }
+    WarnIfOutsideTheContest(qso);
     if (windows_) windows_->ShowQso(qso.call, host.frequencyHz);
     const int check = CheckCall(qso, host);
     if (windows_) windows_->WaitForRefresh([&] { CheckCall(qso, host); });
@@ -209,7 +226,7 @@ int Replay::FinishContest() {
         const std::string page = stats_.GetResult0(&status);
         std::ofstream out(options_.htmlPath, std::ios::binary);
         if (!(out << page)) {
-            std::fprintf(stderr, "error: cannot write the HTML page to %s\n", options_.htmlPath.c_str());
+            std::fprintf(stderr, "stats-replay: cannot write the HTML page to %s\n", options_.htmlPath.c_str());
             return kOutputError;
         }
         std::printf("HTML page: %s\n", options_.htmlPath.c_str());

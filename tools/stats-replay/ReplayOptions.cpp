@@ -110,6 +110,10 @@ std::optional<ReplayOptions> ParseReplayOptions(const std::vector<std::string>& 
         error = "no log given";
         return std::nullopt;
     }
+    if (options.start && options.end && *options.end < *options.start) {
+        error = "--start is after --end: the contest would end before it starts";
+        return std::nullopt;
+    }
     return options;
 }
 

@@ -4,6 +4,21 @@ namespace replay {
 
 namespace {
 
+// The common reasons LoadLibrary gives, in words for someone who just wants to replay a log.
+std::string LoadErrorMeaning(DWORD error) {
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND: return "the file is missing";
+    case ERROR_MOD_NOT_FOUND: return "the file is missing or is not a 32-bit DLL";
+    case ERROR_BAD_EXE_FORMAT:
+    case ERROR_EXE_MACHINE_TYPE_MISMATCH: return "the file is not a 32-bit Windows DLL (a 64-bit one, or no DLL at all)";
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION: return "the file may not be read, or another program holds it";
+    case ERROR_DLL_INIT_FAILED: return "the DLL refused to start";
+    default: return "";
+    }
+}
+
 template <class Function>
 bool Bind(HMODULE module, const char* name, Function& function, std::string& error) {
     function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
@@ -16,7 +31,9 @@ bool Bind(HMODULE module, const char* name, Function& function, std::string& err
 StatsLibrary::StatsLibrary(const std::string& path, std::string& error) {
     HMODULE module = LoadLibraryA(path.c_str());
     if (!module) {
-        error = "cannot load " + path + " (error " + std::to_string(GetLastError()) + ")";
+        const DWORD code = GetLastError();
+        const std::string meaning = LoadErrorMeaning(code);
+        error = "cannot load " + path + " (error " + std::to_string(code) + ")" + (meaning.empty() ? "" : ": " + meaning);
         return;
     }
     error.clear();

@@ -163,7 +163,8 @@ TEST_F(HostileFilesTest, FolderInPlaceOfTheRejectedLogIsLeftAsItIs)
     fs::create_directory(kLog);
     WriteFile(std::string(kLog) + "/keep.txt", "kept");
 
-    EXPECT_EQ(WorkedExampleText(0), PlayTheWorkedExample());
+    // The wrong-band line that the folder cannot take is kept, and counted.
+    EXPECT_EQ(WorkedExampleText(1), PlayTheWorkedExample());
     host::RemoveData(host::GermanStation("80m"));
     EXPECT_EQ("kept", ReadFile(std::string(kLog) + "/keep.txt"));
     EXPECT_EQ(1, std::distance(fs::directory_iterator(kLog), fs::directory_iterator()));

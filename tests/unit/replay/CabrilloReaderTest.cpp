@@ -36,6 +36,21 @@ TEST(CabrilloReader, ReadsAQsoWithoutRstColumns) {
     EXPECT_EQ(log.qsos[0].serialReceived, "123");
 }
 
+TEST(CabrilloReader, ALoneFieldBesideRstColumnsIsTheRstAndTheMissingNumberIsNamed) {
+    ContestLog log = Read("QSO:  3585 RY 2024-01-27 1210 G4XYZ  599 004  V3E  599\n"
+                          "QSO:  3585 RY 2024-01-27 1211 G4XYZ  599  V3E  599 017\n");
+    ASSERT_EQ(log.qsos.size(), 2u);
+    EXPECT_EQ(log.qsos[0].rstReceived, "599");
+    EXPECT_EQ(log.qsos[0].serialReceived, "");
+    EXPECT_EQ(log.qsos[1].rstSent, "599");
+    EXPECT_EQ(log.qsos[1].serialSent, "");
+    EXPECT_EQ(log.qsos[1].serialReceived, "017");
+    ASSERT_EQ(log.problems.size(), 2u);
+    EXPECT_EQ(log.problems[0].line, 3);
+    EXPECT_NE(log.problems[0].message.find("no received serial number"), std::string::npos);
+    EXPECT_NE(log.problems[1].message.find("no sent serial number"), std::string::npos);
+}
+
 TEST(CabrilloReader, DropsTheTransmitterId) {
     ContestLog log = Read("QSO: 14080 RY 2018-01-20 1405 N0CALL 599 001 DL1ABC 599 123 1\n");
     ASSERT_EQ(log.qsos.size(), 1u);

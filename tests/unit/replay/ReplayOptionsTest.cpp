@@ -45,6 +45,9 @@ TEST(ReplayOptions, MistakesAreExplained) {
     EXPECT_FALSE(Parse({"--colour", "a.log"}, &error));
     EXPECT_EQ("unknown option --colour", error);
     EXPECT_FALSE(Parse({"a.log", "b.log"}, &error));
+    EXPECT_FALSE(Parse({"--start", "2018-01-21", "--end", "2018-01-20 2359", "a.log"}, &error));
+    EXPECT_EQ("--start is after --end: the contest would end before it starts", error);
+    EXPECT_TRUE(Parse({"--start", "2018-01-21", "--end", "2018-01-21", "a.log"}));
     EXPECT_TRUE(Parse({"--help"}));
 }
 

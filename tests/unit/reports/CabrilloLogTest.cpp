@@ -401,12 +401,13 @@ TEST_F(CabrilloLogTest, WritingReplacesTheWholeOldFile)
     EXPECT_EQ(std::string::npos, ReadFile("N0CALL.cbr").find('x'));
 }
 
-TEST_F(CabrilloLogTest, FileThatCannotBeWrittenIsStillReportedAsProduced)
+TEST_F(CabrilloLogTest, FileThatCannotBeWrittenIsReportedAsNotProduced)
 {
     log.fileBaseName = "N0CALL";
     std::filesystem::create_directory("N0CALL.cbr");
-    EXPECT_EQ("File produced: N0CALL.cbr", log.WriteFile(0, "2.16"));
+    EXPECT_EQ("File NOT produced: N0CALL.cbr", log.WriteFile(0, "2.16"));
     EXPECT_TRUE(std::filesystem::is_directory("N0CALL.cbr"));
+    EXPECT_FALSE(std::filesystem::exists("N0CALL.cbr.new"));
 }
 
 // ---- Through the exports, as the host drives it ----

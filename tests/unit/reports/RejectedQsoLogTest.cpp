@@ -6,6 +6,7 @@ using namespace RejectedQsoLog;
 class RejectedQsoLogTest : public TestWorkspace {
 protected:
     const CString log = "bad.txt";
+    Backlog backlog;
 
     static RejectedQsoLine Line(const char* call, const char* time, const char* reason)
     {
@@ -33,29 +34,29 @@ TEST_F(RejectedQsoLogTest, LineFieldsAreSeparatedByTwoBlanks)
 TEST_F(RejectedQsoLogTest, CreateStartsWithTheHeaderOnly)
 {
     WriteFile("bad.txt", "old content\r\n");
-    Create(log);
+    Create(log, backlog);
     EXPECT_EQ("BARTG SPRINT RTTY TEST UBN file \r\n", ReadFile("bad.txt"));
 }
 
 TEST_F(RejectedQsoLogTest, CountsOnlyRejectionsNotDupesNorCallsThatLookLikeMarkers)
 {
-    Create(log);
-    Append(log, Line("DL1ABC", "2018-01-20 1405", kWrongBand));
-    Append(log, Line("R3UBN", "2018-01-20 1406", kWrongMode));
-    Append(log, Line("DUPE1", "2018-01-20 1407", kNoRxNumber));
-    Append(log, Line("DL1ABC", "2018-01-20 1408", kDupe));
-    EXPECT_EQ(3, CountRejected(log));
-    EXPECT_EQ(0, CountRejected("missing.txt"));
+    Create(log, backlog);
+    Append(log, Line("DL1ABC", "2018-01-20 1405", kWrongBand), backlog);
+    Append(log, Line("R3UBN", "2018-01-20 1406", kWrongMode), backlog);
+    Append(log, Line("DUPE1", "2018-01-20 1407", kNoRxNumber), backlog);
+    Append(log, Line("DL1ABC", "2018-01-20 1408", kDupe), backlog);
+    EXPECT_EQ(3, CountRejected(log, backlog));
+    EXPECT_EQ(0, CountRejected("missing.txt", backlog));
 }
 
 TEST_F(RejectedQsoLogTest, RemovingAQsoKeepsOtherCallsAndOtherTimes)
 {
-    Create(log);
-    Append(log, Line("DL1ABC", "2018-01-20 1405", kWrongBand));
-    Append(log, Line("DL1ABCD", "2018-01-20 1405", kWrongBand));   // longer call, same minute
-    Append(log, Line("DL1ABC", "2018-01-21 1405", kWrongBand));    // same minute, next day
-    Append(log, Line("DL1ABC", "2018-01-20 1405", kDupe));
-    RemoveQsoLines(log, "DL1ABC", "2018-01-20 1405");
+    Create(log, backlog);
+    Append(log, Line("DL1ABC", "2018-01-20 1405", kWrongBand), backlog);
+    Append(log, Line("DL1ABCD", "2018-01-20 1405", kWrongBand), backlog);   // longer call, same minute
+    Append(log, Line("DL1ABC", "2018-01-21 1405", kWrongBand), backlog);    // same minute, next day
+    Append(log, Line("DL1ABC", "2018-01-20 1405", kDupe), backlog);
+    RemoveQsoLines(log, "DL1ABC", "2018-01-20 1405", backlog);
     EXPECT_EQ(std::string("BARTG SPRINT RTTY TEST UBN file \r\n")
                   + Line("DL1ABCD", "2018-01-20 1405", kWrongBand).Text() + "\r\n"
                   + Line("DL1ABC", "2018-01-21 1405", kWrongBand).Text() + "\r\n",
@@ -65,16 +66,16 @@ TEST_F(RejectedQsoLogTest, RemovingAQsoKeepsOtherCallsAndOtherTimes)
 TEST_F(RejectedQsoLogTest, RewriteRestoresALostHeader)
 {
     WriteFile("bad.txt", "garbage first line\r\n" + Line("K1AA", "2018-01-20 1405", kWrongMode).Text() + "\r\n");
-    RemoveQsoLines(log, "W1XYZ", "2018-01-20 1405");
+    RemoveQsoLines(log, "W1XYZ", "2018-01-20 1405", backlog);
     EXPECT_EQ("BARTG SPRINT RTTY TEST UBN file \r\n" + Line("K1AA", "2018-01-20 1405", kWrongMode).Text() + "\r\n",
               ReadFile("bad.txt"));
 }
 
 TEST_F(RejectedQsoLogTest, NothingIsWrittenWithoutAFileName)
 {
-    Create("");
-    Append("", Line("DL1ABC", "2018-01-20 1405", kWrongBand));
-    RemoveQsoLines("", "DL1ABC", "2018-01-20 1405");
+    Create("", backlog);
+    Append("", Line("DL1ABC", "2018-01-20 1405", kWrongBand), backlog);
+    RemoveQsoLines("", "DL1ABC", "2018-01-20 1405", backlog);
     EXPECT_TRUE(std::filesystem::is_empty(std::filesystem::current_path() / "Plugins"));
     EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator("."), std::filesystem::directory_iterator()));
 }

@@ -1,6 +1,7 @@
 // The plug-in's files held open by another program that shares them with nobody, as a backup
 // tool or an editor may hold them: the exports answer as ever, the held file keeps exactly
-// what it held, and once it is free the plug-in writes it again.
+// what it held, nothing meant for it is lost or claimed as written, and once it is free the
+// plug-in writes it again.
 #include <windows.h>
 
 #include <string>
@@ -100,7 +101,7 @@ const char* const kLog = "BadQSO_StatsBARTGSPRINT_05_03_2018.txt";
 
 } // namespace
 
-TEST(LockedFiles, ACabrilloFileHeldElsewhereKeepsItsContentAndIsWrittenOnceFree)
+TEST(LockedFiles, ACabrilloFileHeldElsewhereIsReportedAsNotProducedAndWrittenOnceFree)
 {
     SKIP_WITHOUT_DISPLAY();
     StatsLibrary library;
@@ -120,22 +121,22 @@ TEST(LockedFiles, ACabrilloFileHeldElsewhereKeepsItsContentAndIsWrittenOnceFree)
     host.AddQso({.call = "K1ABC", .time = HostTime(2018, 1, 20, 12, 5), .frequencyHz = 7040000, .sentExchange = "002",
                  .receivedExchange = "014", .callPrefix = "K1", .dxccPrefix = "K", .continent = "NA", .band = "40m"});
     {
-        // The file cannot be replaced: the result comes with its message box, the file stays.
+        // The file cannot be replaced: the message says so, and no new or partial file appears.
         FileHeldElsewhere holder("N0CALL.cbr");
-        EXPECT_EQ(1u, CabrilloResultMessage(host).size());
+        EXPECT_EQ(Texts{"File NOT produced: N0CALL.cbr (in use by another program)"}, CabrilloResultMessage(host));
+        EXPECT_EQ((std::vector<std::string>{kLog, "Kelb2.ini", "N0CALL.cbr", "Plugins"}), FolderEntries("."));
     }
     EXPECT_TEXT_EQ(*written, ReadFileBytes("N0CALL.cbr"));
-    EXPECT_EQ((std::vector<std::string>{kLog, "Kelb2.ini", "N0CALL.cbr", "Plugins"}), FolderEntries("."));
 
     // Once free, the next result writes the file with both QSOs and the new score.
-    CabrilloResultMessage(host);
+    EXPECT_EQ(Texts{"File produced: N0CALL.cbr"}, CabrilloResultMessage(host));
     const std::string k1abc = "QSO:  7040 RY 2018-01-20 1205 N0CALL            002    K1ABC             014\r\n";
     std::string expected = WithoutLine(*written, "CLAIMED-SCORE: ");
     expected.insert(expected.rfind("END-OF-LOG:"), k1abc);
     EXPECT_TEXT_EQ(expected, WithoutLine(ReadFileBytes("N0CALL.cbr").value_or(""), "CLAIMED-SCORE: "));
 }
 
-TEST(LockedFiles, ARejectedQsoLogHeldElsewhereIsLeftAsItWasAndTakesLinesOnceFree)
+TEST(LockedFiles, ARejectedQsoLogHeldElsewhereKeepsItsNewLinesCountedAndTakesThemOnceFree)
 {
     StatsLibrary library;
     Host host(library.ByPlainName());
@@ -151,19 +152,21 @@ TEST(LockedFiles, ARejectedQsoLogHeldElsewhereIsLeftAsItWasAndTakesLinesOnceFree
 
     {
         FileHeldElsewhere holder(kLog);
-        // Appends: a duplicate is stored and a rejected QSO refused as ever, without their lines.
+        // A duplicate is stored and two QSOs are refused as ever; their lines wait in order.
         EXPECT_EQ(1, host.AddQso({.call = "DL1ABC", .time = HostTime(2018, 1, 20, 12, 10)}));
         EXPECT_EQ(0, host.AddQso({.call = "G4AAA", .time = HostTime(2018, 1, 20, 12, 11), .band = "160m"}));
-        // The rewrite: deleting the first duplicate cannot read the log, so it replaces nothing.
-        EXPECT_EQ(1, host.RemoveQso({.call = "DL1ABC", .time = HostTime(2018, 1, 20, 12, 5)}));
-        EXPECT_CONTAINS(host.Result(), "Dupe\t 1\r\n");
+        EXPECT_EQ(0, host.AddQso({.call = "OK1CCC", .time = HostTime(2018, 1, 20, 12, 12), .receivedExchange = ""}));
+        // Deleting the new duplicate takes its waiting line away.
+        EXPECT_EQ(1, host.RemoveQso({.call = "DL1ABC", .time = HostTime(2018, 1, 20, 12, 10)}));
+        // The bad QSOs the file held and the two waiting ones.
+        EXPECT_CONTAINS(host.Result(), "Dupe\t 1\r\nBad QSO\t 3\r\n");
+        EXPECT_EQ((std::vector<std::string>{kLog, "Kelb2.ini", "Plugins"}), FolderEntries("."));
     }
     EXPECT_TEXT_EQ(*before, ReadFileBytes(kLog));
-    EXPECT_EQ((std::vector<std::string>{kLog, "Kelb2.ini", "Plugins"}), FolderEntries("."));
 
-    // Once free, the log takes lines again after what it held.
-    EXPECT_EQ(0, host.AddQso({.call = "OK1CCC", .time = HostTime(2018, 1, 20, 12, 12), .receivedExchange = ""}));
-    EXPECT_TEXT_EQ(*before + "QSO:  3580  RTTY  2018-01-20 1212  N0CALL  599  001  OK1CCC  599     NO RX NUMBER !!!\r\n",
+    // Once free, the next result writes the waiting lines after what the log held.
+    EXPECT_CONTAINS(host.Result(), "Dupe\t 1\r\nBad QSO\t 3\r\n");
+    EXPECT_TEXT_EQ(*before + "QSO:  3580  RTTY  2018-01-20 1211  N0CALL  599  001  G4AAA  599  001   WRONG BAND !!!\r\n"
+                             "QSO:  3580  RTTY  2018-01-20 1212  N0CALL  599  001  OK1CCC  599     NO RX NUMBER !!!\r\n",
                    ReadFileBytes(kLog));
-    EXPECT_CONTAINS(host.Result(), "Bad QSO\t 2\r\n");
 }
