@@ -54,7 +54,6 @@ BOOL WINAPI OnConsoleControl(DWORD) {
 }
 
 constexpr size_t kProgressEvery = 500;
-const char* const kUnused = "";
 
 void PrintText(const std::string& text) {
     // The plug-in's texts end lines with CR LF; print plain line ends.
@@ -74,6 +73,25 @@ const char* CheckCallMeaning(int result) {
     case 4: return "not a contest QSO";
     default: return "?";
     }
+}
+
+// The QSO as the host logs it with the plug-in.
+LoggedQso Logged(const Qso& qso, const HostQso& host) {
+    LoggedQso logged;
+    logged.ownCall = qso.ownCall.c_str();
+    logged.call = qso.call.c_str();
+    logged.time = host.time;
+    logged.frequencyHz = host.frequencyHz;
+    logged.mode = qso.mode.c_str();
+    logged.sentRst = qso.rstSent.c_str();
+    logged.receivedRst = qso.rstReceived.c_str();
+    logged.sentExchange = qso.serialSent.c_str();
+    logged.receivedExchange = qso.serialReceived.c_str();
+    logged.callPrefix = host.callPrefix.c_str();
+    logged.dxccPrefix = host.dxccPrefix.c_str();
+    logged.continent = host.continent.c_str();
+    logged.band = qso.band.c_str();
+    return logged;
 }
 
 std::string FormatTime(const QsoTime& t) {
@@ -121,13 +139,16 @@ private:
 void Replay::StartContest(const ContestLog& log) {
     const QsoTime start = options_.start.value_or(log.firstQsoTime.value_or(QsoTime{}));
     const QsoTime end = contestEnd_ = options_.end.value_or(log.lastQsoTime.value_or(QsoTime{}));
-    COleDateTime contestStart = HostTime(start), contestEnd = HostTime(end);
     const auto own = countries_.Lookup(log.ownCall);
     const std::string ownDxcc = own ? own->dxccPrefix : "";
+    ContestStart contest;
+    contest.contestant = log.ownCall.c_str();
+    contest.start = HostTime(start);
+    contest.end = HostTime(end);
+    contest.ownDxccPrefix = ownDxcc.c_str();
     auto startContest = [&](int cabrilloMode) {
-        stats_.ResetStats0("", cabrilloMode, log.ownCall.c_str(), &contestStart, &contestEnd, kUnused, kUnused,
-                           kUnused, kUnused, kUnused, kUnused, kUnused, kUnused, kUnused, ownDxcc.c_str(), 0, 0, 0,
-                           0.0, 0.0, kUnused, kUnused, kUnused);
+        contest.cabrilloMode = cabrilloMode;
+        stats_.ResetStats(contest);
     };
     // A contest start in Cabrillo mode never opens the windows, so a windowed replay starts
     // the contest once without it first; the windows stay while the second start runs.
@@ -136,11 +157,14 @@ void Replay::StartContest(const ContestLog& log) {
 }
 
 int Replay::CheckCall(const Qso& qso, const HostQso& host) {
-    char scratch1[64] = "", scratch2[64] = "";
-    return stats_.CheckCall0(qso.call.c_str(), 0, 0, qso.mode.c_str(), kUnused, kUnused, kUnused, kUnused, kUnused,
-                             kUnused, kUnused, kUnused, host.callPrefix.c_str(), host.dxccPrefix.c_str(), 0, 0, 0, 0.0,
-                             0.0, kUnused, host.continent.c_str(), kUnused, kUnused, kUnused, qso.band.c_str(), nullptr,
-                             scratch1, scratch2);
+    EnteredCall entered;
+    entered.call = qso.call.c_str();
+    entered.mode = qso.mode.c_str();
+    entered.callPrefix = host.callPrefix.c_str();
+    entered.dxccPrefix = host.dxccPrefix.c_str();
+    entered.continent = host.continent.c_str();
+    entered.band = qso.band.c_str();
+    return stats_.CheckCall(entered);
 }
 
 // The host passes every QSO it logs, whenever it was made, so the plug-in counts it; the
@@ -168,13 +192,7 @@ void Replay::ReplayQso(const Qso& qso) {
     if (windows_) windows_->ShowQso(qso.call, host.frequencyHz);
     const int check = CheckCall(qso, host);
     if (windows_) windows_->WaitForRefresh([&] { CheckCall(qso, host); });
-    COleDateTime time = host.time, unusedTime;
-    const int stored = stats_.AddData0(
-        qso.ownCall.c_str(), qso.call.c_str(), &time, &unusedTime, &unusedTime, &unusedTime, 0, host.frequencyHz,
-        qso.mode.c_str(), qso.rstSent.c_str(), qso.rstReceived.c_str(), qso.serialSent.c_str(),
-        qso.serialReceived.c_str(), kUnused, kUnused, kUnused, kUnused, kUnused, kUnused, kUnused, kUnused,
-        host.callPrefix.c_str(), host.dxccPrefix.c_str(), 0, 0, 0, 0.0, 0.0, kUnused, kUnused,
-        host.continent.c_str(), qso.band.c_str(), kUnused);
+    const int stored = stats_.AddData(Logged(qso, host));
     if (options_.verbose)
         std::printf("%5d  %s  %-5s %-5s %-12s %-6s %-4s %-18s %s\n", qso.line, FormatTime(qso.time).c_str(),
                     qso.band.c_str(), qso.mode.c_str(), qso.call.c_str(), host.dxccPrefix.c_str(),

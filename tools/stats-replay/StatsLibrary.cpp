@@ -19,45 +19,24 @@ std::string LoadErrorMeaning(DWORD error) {
     }
 }
 
-template <class Function>
-bool Bind(HMODULE module, const char* name, Function& function, std::string& error) {
-    function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-    if (!function && error.empty()) error = std::string("the plug-in has no export ") + name;
-    return function != nullptr;
-}
-
 }  // namespace
 
-StatsLibrary::StatsLibrary(const std::string& path, std::string& error) {
-    HMODULE module = LoadLibraryA(path.c_str());
-    if (!module) {
-        const DWORD code = GetLastError();
+StatsLibrary::StatsLibrary(const std::string& path, std::string& error) : module_(path) {
+    if (!module_.IsLoaded()) {
+        const DWORD code = module_.LoadError();
         const std::string meaning = LoadErrorMeaning(code);
         error = "cannot load " + path + " (error " + std::to_string(code) + ")" + (meaning.empty() ? "" : ": " + meaning);
         return;
     }
-    error.clear();
-    Bind(module, "AddData0", AddData0, error);
-    Bind(module, "RemoveData0", RemoveData0, error);
-    Bind(module, "ResetStats0", ResetStats0, error);
-    Bind(module, "CheckCall0", CheckCall0, error);
-    Bind(module, "GetResult0", GetResult0, error);
-    Bind(module, "GetSetName", GetSetName, error);
-    Bind(module, "GetNumberOfSets", GetNumberOfSets, error);
-    Bind(module, "GetExchgCount0", GetExchgCount0, error);
-    Bind(module, "IsValidExchg0", IsValidExchg0, error);
-    Bind(module, "setVersion", setVersion, error);
-    Bind(module, "SetupSet0", SetupSet0, error);
-    if (!error.empty()) {
-        error = path + ": " + error;
-        FreeLibrary(module);
+    std::string missing;
+    const StatsExports exports = module_.Bind(ExportNaming::Plain, missing);
+    if (!missing.empty()) {
+        error = path + ": the plug-in has no export " + missing;
+        module_.Unload();
         return;
     }
-    module_ = module;
-}
-
-StatsLibrary::~StatsLibrary() {
-    if (module_) FreeLibrary(module_);
+    error.clear();
+    StatsExports::operator=(exports);
 }
 
 }  // namespace replay

@@ -2,11 +2,9 @@
 // plain name.
 #pragma once
 
-#include <windows.h>
-
 #include <string>
 
-#include "engine/ExportTable.h"
+#include "tools/stats-exports/win32/StatsModule.h"
 
 namespace replay {
 
@@ -14,15 +12,12 @@ class StatsLibrary : public StatsExports {
 public:
     // Loads the library; on failure `error` says why and IsLoaded() is false.
     StatsLibrary(const std::string& path, std::string& error);
-    ~StatsLibrary();
-    StatsLibrary(const StatsLibrary&) = delete;
-    StatsLibrary& operator=(const StatsLibrary&) = delete;
 
-    bool IsLoaded() const { return module_ != nullptr; }
-    HMODULE Module() const { return module_; }
+    bool IsLoaded() const { return module_.IsLoaded(); }
+    HMODULE Module() const { return module_.Handle(); }
 
 private:
-    HMODULE module_ = nullptr;
+    StatsModule module_;
 };
 
 }  // namespace replay
