@@ -9,6 +9,7 @@
 
 #include "engine/ContestState.h"
 #include "tests/bench/QsoMix.h"
+#include "tools/stats-exports/LinkedExports.h"
 
 namespace fs = std::filesystem;
 
@@ -22,24 +23,6 @@ const qso_mix::MixedQso& StoredQsoOfMix(int index)
     static std::map<int, qso_mix::MixedQso> stored;
     auto found = stored.find(index);
     return found != stored.end() ? found->second : stored.emplace(index, qso_mix::QsoOfMix(index)).first->second;
-}
-
-host::Qso HostQso(const qso_mix::MixedQso& mixed)
-{
-    host::Qso qso;
-    qso.call = mixed.call.c_str();
-    qso.callPrefix = mixed.callPrefix.c_str();
-    qso.dxccPrefix = mixed.dxccPrefix.c_str();
-    qso.continent = mixed.continent.c_str();
-    qso.band = mixed.band.c_str();
-    qso.receivedNumber = mixed.receivedNumber.c_str();
-    qso.mode = mixed.mode.c_str();
-    return qso;
-}
-
-COleDateTime MinuteOfContest(int minute)
-{
-    return COleDateTime(COleDateTime(2018, 1, 20, 12, 0, 0).m_dt + minute / 1440.0);
 }
 
 const char* LogName() { return "BadQSO_StatsBARTGSPRINT_21_01_2018.txt"; }
@@ -59,12 +42,18 @@ struct SavedContest {
 
 void BuildThroughExports(int qsoCount)
 {
-    host::ResetStats();
+    Plugin().ResetStats({});
     for (int i = 0; i < qsoCount; ++i)
-        host::AddData(MixedQso(i));
+        Plugin().AddData(MixedQso(i));
 }
 
 } // namespace
+
+const StatsExports& Plugin()
+{
+    static const StatsExports linked = LinkedExports();
+    return linked;
+}
 
 void EnterWorkspace()
 {
@@ -84,32 +73,17 @@ void EnterWorkspace()
     fs::current_path(folder);
 }
 
-host::Qso MixedQso(int index)
+LoggedQso MixedQso(int index)
 {
-    host::Qso qso = HostQso(StoredQsoOfMix(index));
-    qso.time = MinuteOfContest(index);
-    return qso;
+    return qso_mix::AsLoggedQso(StoredQsoOfMix(index));
 }
 
 int DuplicateNear(int index) { return qso_mix::DuplicateNear(index); }
 
-host::Qso FreshQso()
+LoggedQso FreshQso()
 {
     static const qso_mix::MixedQso fresh = qso_mix::FreshQso();
-    host::Qso qso = HostQso(fresh);
-    qso.time = MinuteOfContest(fresh.minute);
-    return qso;
-}
-
-host::Entered NewCallArea()
-{
-    host::Entered entered;
-    entered.call = "W9NEW";
-    entered.callPrefix = "W9";
-    entered.dxccPrefix = "K";
-    entered.continent = "NA";
-    entered.band = "20m";
-    return entered;
+    return qso_mix::AsLoggedQso(fresh);
 }
 
 void LoadContest(int qsoCount)

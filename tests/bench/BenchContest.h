@@ -4,9 +4,12 @@
 // areas on all five bands, a few duplicates and a few rejected QSOs in the rejected-QSO log.
 #include <string>
 
-#include "tests/unit/support/Host.h"
+#include "tools/stats-exports/StatsExports.h"
 
 namespace bench {
+
+// The exports linked into the benchmark.
+const StatsExports& Plugin();
 
 // Enters the benchmark's temporary current directory (created on first use, removed at exit).
 void EnterWorkspace();
@@ -16,15 +19,12 @@ void EnterWorkspace();
 void LoadContest(int qsoCount);
 
 // The index-th QSO of the standard mix (the same for every size).
-host::Qso MixedQso(int index);
+LoggedQso MixedQso(int index);
 
 // The index of the first duplicate of the mix at or after `index`.
 int DuplicateNear(int index);
 
 // A QSO that is new in every respect: its call, band and minute are stored nowhere.
-host::Qso FreshQso();
-
-// A "K" station in an area that the loaded contest has not worked, on a band it has.
-host::Entered NewCallArea();
+LoggedQso FreshQso();
 
 } // namespace bench

@@ -4,6 +4,7 @@
 
 #include "engine/ContestState.h"
 #include "tests/bench/BenchContest.h"
+#include "tests/bench/QsoMix.h"
 
 namespace {
 
@@ -17,23 +18,22 @@ void StoredQsoCounts(benchmark::internal::Benchmark* bench)
 void BM_AddData0(benchmark::State& state)
 {
     bench::LoadContest(static_cast<int>(state.range(0)));
-    const host::Qso fresh = bench::FreshQso();
+    const LoggedQso fresh = bench::FreshQso();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(host::AddData(fresh));
+        benchmark::DoNotOptimize(bench::Plugin().AddData(fresh));
         state.PauseTiming();
         Contest().qsoList.RemoveAt(Contest().qsoList.GetSize() - 1);
         state.ResumeTiming();
     }
 }
 
-// The slowest answer: a new call area of a worked entity, found only after both searches
-// have walked the whole list.
+// The slowest answer: a new call area of a worked entity.
 void BM_CheckCall0(benchmark::State& state)
 {
     bench::LoadContest(static_cast<int>(state.range(0)));
-    const host::Entered entered = bench::NewCallArea();
+    const EnteredCall entered = qso_mix::NewCallArea();
     for (auto _ : state)
-        benchmark::DoNotOptimize(host::CheckCall(entered));
+        benchmark::DoNotOptimize(bench::Plugin().CheckCall(entered));
 }
 
 // Removing a duplicate from the middle of the list and rewriting the rejected-QSO log
@@ -42,11 +42,11 @@ void BM_RemoveData0(benchmark::State& state)
 {
     const int count = static_cast<int>(state.range(0));
     bench::LoadContest(count);
-    const host::Qso stored = bench::MixedQso(bench::DuplicateNear(count / 2));
+    const LoggedQso stored = bench::MixedQso(bench::DuplicateNear(count / 2));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(host::RemoveData(stored));
+        benchmark::DoNotOptimize(bench::Plugin().RemoveData(stored));
         state.PauseTiming();
-        host::AddData(stored);
+        bench::Plugin().AddData(stored);
         state.ResumeTiming();
     }
 }
@@ -65,7 +65,7 @@ void BM_GetResult0(benchmark::State& state)
 void BM_GetResult0_ScoreChanged(benchmark::State& state)
 {
     bench::LoadContest(static_cast<int>(state.range(0)));
-    const host::Qso fresh = bench::FreshQso();
+    const LoggedQso fresh = bench::FreshQso();
     GetResult0(nullptr);
     bool added = false;
     for (auto _ : state) {
@@ -73,7 +73,7 @@ void BM_GetResult0_ScoreChanged(benchmark::State& state)
         if (added)
             Contest().qsoList.RemoveAt(Contest().qsoList.GetSize() - 1);
         else
-            host::AddData(fresh);
+            bench::Plugin().AddData(fresh);
         added = !added;
         state.ResumeTiming();
         benchmark::DoNotOptimize(GetResult0(nullptr));
@@ -92,7 +92,7 @@ void BM_ResetStats0(benchmark::State& state)
         state.PauseTiming();
         bench::LoadContest(count);
         state.ResumeTiming();
-        benchmark::DoNotOptimize(host::ResetStats());
+        benchmark::DoNotOptimize(bench::Plugin().ResetStats({}));
     }
 }
 

@@ -5,6 +5,8 @@
 #include <iterator>
 #include <string>
 
+#include "tools/stats-exports/StatsExports.h"
+
 namespace qso_mix {
 
 struct MixedQso {
@@ -75,6 +77,34 @@ inline MixedQso FreshQso()
     qso.receivedNumber = "005";
     qso.minute = -1;
     return qso;
+}
+
+// The QSO as the host logs it; its texts are those of `mixed`, which must outlive it.
+inline LoggedQso AsLoggedQso(const MixedQso& mixed)
+{
+    LoggedQso qso;
+    qso.call = mixed.call.c_str();
+    qso.time = COleDateTime(COleDateTime(2018, 1, 20, 12, 0, 0).m_dt + mixed.minute / 1440.0);
+    qso.mode = mixed.mode.c_str();
+    qso.receivedExchange = mixed.receivedNumber.c_str();
+    qso.callPrefix = mixed.callPrefix.c_str();
+    qso.dxccPrefix = mixed.dxccPrefix.c_str();
+    qso.continent = mixed.continent.c_str();
+    qso.band = mixed.band.c_str();
+    return qso;
+}
+
+// The slowest answer of the call check: a "K" station in a call area that the mix never works,
+// on a band it has, found new only after both searches have walked the whole list.
+inline EnteredCall NewCallArea()
+{
+    EnteredCall entered;
+    entered.call = "W9NEW";
+    entered.callPrefix = "W9";
+    entered.dxccPrefix = "K";
+    entered.continent = "NA";
+    entered.band = "20m";
+    return entered;
 }
 
 } // namespace qso_mix

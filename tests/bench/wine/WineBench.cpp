@@ -14,12 +14,12 @@
 #include <vector>
 
 #include "engine/CallCheck.h"
-#include "engine/ExportTable.h"
 #include "resources/resource.h"
 #include "tests/bench/QsoMix.h"
 #include "tests/bench/wine/RefreshTimer.h"
 #include "tests/wine/framework/PluginWindows.h"
 #include "tools/host-automation/HostAutomation.h"
+#include "tools/stats-exports/win32/StatsModule.h"
 
 namespace {
 
@@ -48,14 +48,6 @@ void WriteTextFile(const char* path, const std::string& text)
         Fail(std::string("cannot write ") + path);
     if (file != INVALID_HANDLE_VALUE)
         CloseHandle(file);
-}
-
-std::string CurrentFolder()
-{
-    char folder[MAX_PATH] = "";
-    GetCurrentDirectoryA(sizeof folder, folder);
-    std::string path = folder;
-    return path.back() == '\\' ? path : path + "\\";
 }
 
 double Microseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to)
@@ -91,70 +83,16 @@ void Print(const char* name, int qsoCount, double microseconds)
     std::fflush(stdout);
 }
 
-// The real DLL, called as the host calls it (by the exports' plain names).
-class Plugin {
-public:
-    Plugin()
-    {
-        const char* path = std::getenv("STATS_DLL");
-        module_ = LoadLibraryA(path && *path ? path : "Stats.dll");
-        if (!module_)
-            return;
-        auto bind = [this](auto& slot, const char* name) {
-            slot = reinterpret_cast<std::remove_reference_t<decltype(slot)>>(
-                reinterpret_cast<void*>(GetProcAddress(module_, name)));
-            bound_ = bound_ && slot;
-        };
-        bind(exports_.AddData0, "AddData0");
-        bind(exports_.RemoveData0, "RemoveData0");
-        bind(exports_.ResetStats0, "ResetStats0");
-        bind(exports_.CheckCall0, "CheckCall0");
-        bind(exports_.GetResult0, "GetResult0");
-    }
-    ~Plugin()
-    {
-        if (module_)
-            FreeLibrary(module_);
-    }
-    Plugin(const Plugin&) = delete;
-    Plugin& operator=(const Plugin&) = delete;
+// A QSO of the mix logged with the real DLL, and taken out again.
+int Add(const StatsExports& plugin, const qso_mix::MixedQso& qso)
+{
+    return plugin.AddData(qso_mix::AsLoggedQso(qso));
+}
 
-    bool Loaded() const { return module_ && bound_; }
-
-    int Start()
-    {
-        const std::string folder = CurrentFolder();
-        COleDateTime start(2018, 1, 20, 12, 0, 0), end(2018, 1, 21, 11, 59, 0);
-        return exports_.ResetStats0(folder.c_str(), 0, "N0CALL", &start, &end, "", "", "", "", "", "", "", "",
-                                    "", "K", 0, 0, 0, 0.0, 0.0, "", "", "");
-    }
-    int Add(const qso_mix::MixedQso& qso) { return Logged(exports_.AddData0, qso); }
-    int Remove(const qso_mix::MixedQso& qso) { return Logged(exports_.RemoveData0, qso); }
-    int Check(const char* call, const char* callPrefix, const char* dxccPrefix, const char* continent,
-              const char* band)
-    {
-        char unused27[16] = "", unused28[16] = "";
-        return exports_.CheckCall0(call, 0, 0, "RTTY", "", "", "", "", "", "", "", "", callPrefix, dxccPrefix, 0,
-                                   0, 0, 0.0, 0.0, "", continent, "", "", "", band, nullptr, unused27, unused28);
-    }
-    const char* Result() { return exports_.GetResult0(nullptr); }
-
-private:
-    template <typename Export>
-    static int Logged(Export call, const qso_mix::MixedQso& qso)
-    {
-        COleDateTime time(COleDateTime(2018, 1, 20, 12, 0, 0).m_dt + qso.minute / 1440.0);
-        COleDateTime other;
-        return call("N0CALL", qso.call.c_str(), &time, &other, &other, &other, 0u, 3580000u, qso.mode.c_str(),
-                    "599", "599", "001", qso.receivedNumber.c_str(), "", "", "", "", "", "", "", "",
-                    qso.callPrefix.c_str(), qso.dxccPrefix.c_str(), 0, 0, 0, 0.0, 0.0, "", "",
-                    qso.continent.c_str(), qso.band.c_str(), "");
-    }
-
-    HMODULE module_ = nullptr;
-    bool bound_ = true;
-    StatsExports exports_;
-};
+int Remove(const StatsExports& plugin, const qso_mix::MixedQso& qso)
+{
+    return plugin.RemoveData(qso_mix::AsLoggedQso(qso));
+}
 
 struct Plan {
     std::vector<int> sizes{1000, 10000, 20000};
@@ -163,57 +101,57 @@ struct Plan {
 };
 
 // Logs the mix's QSOs from `from` up to `to`.
-void LogMix(Plugin& plugin, int from, int to)
+void LogMix(const StatsExports& plugin, int from, int to)
 {
     for (int i = from; i < to; ++i)
-        plugin.Add(qso_mix::QsoOfMix(i));
+        Add(plugin, qso_mix::QsoOfMix(i));
 }
 
 // The exports at each size, without windows (a host version that starts none), as natively.
-void TimeExports(Plugin& plugin, const Plan& plan)
+void TimeExports(const StatsExports& plugin, const Plan& plan)
 {
     WriteTextFile("Kelb2.ini", "[Program]\r\nKelb=2.16\r\n");
-    plugin.Start();
+    plugin.ResetStats({});
     const qso_mix::MixedQso fresh = qso_mix::FreshQso();
     int logged = 0;
     for (int size : plan.sizes) {
         LogMix(plugin, logged, size);
         logged = size;
-        plugin.Result();
+        plugin.GetResult0(nullptr);
         const int calls = plan.exportCalls;
-        Print("BM_AddData0", size, MeanMicroseconds(calls, [&] { Expect(1, plugin.Add(fresh), "AddData0"); },
-                                                    [&] { plugin.Remove(fresh); }));
+        Print("BM_AddData0", size, MeanMicroseconds(calls, [&] { Expect(1, Add(plugin, fresh), "AddData0"); },
+                                                    [&] { Remove(plugin, fresh); }));
         // The slowest answer: a new call area of a worked entity, after both searches of the list.
         Print("BM_CheckCall0", size, MeanMicroseconds(calls * 5, [&] {
-                  Expect(kNewCallArea, plugin.Check("W9NEW", "W9", "K", "NA", "20m"), "CheckCall0");
+                  Expect(kNewCallArea, plugin.CheckCall(qso_mix::NewCallArea()), "CheckCall0");
               }, [] {}));
         const qso_mix::MixedQso dupe = qso_mix::QsoOfMix(qso_mix::DuplicateNear(size / 2));
-        Print("BM_RemoveData0", size, MeanMicroseconds(calls, [&] { Expect(1, plugin.Remove(dupe), "RemoveData0"); },
-                                                       [&] { plugin.Add(dupe); }));
+        Print("BM_RemoveData0", size, MeanMicroseconds(calls, [&] { Expect(1, Remove(plugin, dupe), "RemoveData0"); },
+                                                       [&] { Add(plugin, dupe); }));
         Print("BM_GetResult0", size, MeanMicroseconds(calls, [&] {
-                  if (!plugin.Result())
+                  if (!plugin.GetResult0(nullptr))
                       Fail("GetResult0 returned a null pointer");
               }, [] {}));
         // After every logged QSO the score differs, so the claimed score is written anew.
         bool added = false;
-        Print("BM_GetResult0_ScoreChanged", size, MeanMicroseconds(calls, [&] { plugin.Result(); }, [&] {
-                  added ? plugin.Remove(fresh) : plugin.Add(fresh);
+        Print("BM_GetResult0_ScoreChanged", size, MeanMicroseconds(calls, [&] { plugin.GetResult0(nullptr); }, [&] {
+                  added ? Remove(plugin, fresh) : Add(plugin, fresh);
                   added = !added;
               }));
         if (added)
-            plugin.Remove(fresh);
+            Remove(plugin, fresh);
     }
 }
 
 // Waits, pumping, until the plug-in's three multiplier windows are open; the DXCC grid.
-HWND OpenWindows(Plugin& plugin)
+HWND OpenWindows(const StatsExports& plugin)
 {
     DeleteFileA("Kelb2.ini");
     WriteTextFile(kSettingsFile, "[Settings]\r\nStart=0\r\n"
                                  "setup_view_dxcc=1\r\nsetup_view_continent=1\r\nsetup_view_call_area=1\r\n"
                                  "setup_x=600\r\nsetup_y=600\r\ncont_x=10\r\ncont_y=10\r\n"
                                  "area_x=10\r\narea_y=150\r\ndxcc_x=250\r\ndxcc_y=10\r\n");
-    plugin.Start();
+    plugin.ResetStats({});
     HWND dxcc = nullptr;
     PumpMessagesUntil(
         [&] {
@@ -226,15 +164,18 @@ HWND OpenWindows(Plugin& plugin)
 
 // The mean of `count` refreshes with this call typed in the host (after a few to settle); the
 // means of its parts go to stderr.
-double MeanRefresh(Plugin& plugin, HostAutomation& host, RefreshTimer& timer, const std::string& typedCall,
+double MeanRefresh(const StatsExports& plugin, HostAutomation& host, RefreshTimer& timer, const std::string& typedCall,
                    int count, const char* name, int size)
 {
     host.SetTypedCall(typedCall);
-    const qso_mix::MixedQso entered = qso_mix::QsoOfMix(5);
-    const auto checkCall = [&] {
-        plugin.Check(entered.call.c_str(), entered.callPrefix.c_str(), entered.dxccPrefix.c_str(),
-                     entered.continent.c_str(), entered.band.c_str());
-    };
+    const qso_mix::MixedQso worked = qso_mix::QsoOfMix(5);
+    EnteredCall entered;
+    entered.call = worked.call.c_str();
+    entered.callPrefix = worked.callPrefix.c_str();
+    entered.dxccPrefix = worked.dxccPrefix.c_str();
+    entered.continent = worked.continent.c_str();
+    entered.band = worked.band.c_str();
+    const auto checkCall = [&] { plugin.CheckCall(entered); };
     for (int i = 0; i < 3; ++i)
         timer.TimeOne(checkCall, host);
     RefreshPhases total;
@@ -257,7 +198,7 @@ double MeanRefresh(Plugin& plugin, HostAutomation& host, RefreshTimer& timer, co
 
 // One refresh at each size, the DXCC window in its call view (the typed call has QSOs) and in
 // its list view (no call typed).
-void TimeRefreshes(Plugin& plugin, const Plan& plan)
+void TimeRefreshes(const StatsExports& plugin, const Plan& plan)
 {
     HostAutomation host;
     if (FAILED(host.Registration())) {
@@ -279,7 +220,7 @@ void TimeRefreshes(Plugin& plugin, const Plan& plan)
     for (int size : plan.sizes) {
         LogMix(plugin, logged, size);
         logged = size;
-        plugin.Result();
+        plugin.GetResult0(nullptr);
         // The whole refresh, from the host's CheckCall0 until the UI thread has repainted.
         Print("BM_Refresh_CallView", size, MeanRefresh(plugin, host, timer, qso_mix::QsoOfMix(5).call,
                                                        plan.refreshes, "BM_Refresh_CallView", size));
@@ -297,8 +238,11 @@ int main(int argc, char** argv)
         plan = Plan{{1000}, 10, 5};
     CreateDirectoryA("Plugins", nullptr);
     {
-        Plugin plugin;
-        if (!plugin.Loaded()) {
+        const char* path = std::getenv("STATS_DLL");
+        StatsModule module(path && *path ? path : "Stats.dll");
+        std::string missing;
+        const StatsExports plugin = module.Bind(ExportNaming::Plain, missing);
+        if (!module.IsLoaded() || !missing.empty()) {
             Fail("cannot load Stats.dll and its exports (STATS_DLL)");
             return 1;
         }
