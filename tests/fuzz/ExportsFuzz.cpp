@@ -18,10 +18,11 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 
 #include "engine/ContestState.h"
-#include "engine/Exports.h"
+#include "tools/stats-exports/LinkedExports.h"
 
 namespace fs = std::filesystem;
 
@@ -71,13 +72,12 @@ public:
         return blob;
     }
 
-    COleDateTime* Date()
+    std::optional<COleDateTime> Date()
     {
         const uint8_t kind = Byte();
         if (kind % 5 == 0)
-            return nullptr;
-        dates_.emplace_back();
-        COleDateTime& date = dates_.back();
+            return std::nullopt;
+        COleDateTime date;
         if (kind % 5 == 1) {
             std::memcpy(&date.m_dt, data_ + std::min(at_, size_), std::min<size_t>(8, size_ - std::min(at_, size_)));
             at_ += 8;
@@ -85,7 +85,7 @@ public:
             date.m_dt = 43120.0 + Byte() / 24.0;
         }
         date.m_status = kind % 7 == 0 ? static_cast<int>(Number()) : 0;
-        return &date;
+        return date;
     }
 
 private:
@@ -93,7 +93,6 @@ private:
     size_t size_;
     size_t at_ = 0;
     std::deque<std::string> texts_;   // a deque: earlier texts stay where they are
-    std::deque<COleDateTime> dates_;
 };
 
 // Band and mode texts are usually right, so the fuzzer also reaches the deeper checks.
@@ -162,54 +161,56 @@ void PlantFile(Input& in)
     }
 }
 
+const StatsExports& Plugin()
+{
+    static const StatsExports linked = LinkedExports();
+    return linked;
+}
+
+// The fields in the order the input gives them.
 void CallQsoExport(Input& in, bool add)
 {
-    const char* own = in.Text();
-    const char* call = in.Text();
-    COleDateTime* time = in.Date();
-    const unsigned int hz = in.Number();
-    const char* mode = in.Byte() < 200 ? "RTTY" : in.Text();
-    const char* rstSent = in.Text();
-    const char* rstReceived = in.Text();
-    const char* sent = in.Text();
-    const char* received = in.Text();
-    const char* callPrefix = in.Text();
-    const char* dxcc = in.Text();
-    const char* continent = in.Text();
-    const char* band = BandOrText(in);
-    auto qsoExport = add ? &AddData0 : &RemoveData0;
-    const int result = qsoExport(own, call, time, nullptr, nullptr, nullptr, 0, hz, mode, rstSent, rstReceived,
-                                 sent, received, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                 nullptr, callPrefix, dxcc, 0, 0, 0, 0.0, 0.0, nullptr, nullptr, continent, band,
-                                 nullptr);
+    LoggedQso qso;
+    qso.ownCall = in.Text();
+    qso.call = in.Text();
+    qso.time = in.Date();
+    qso.frequencyHz = in.Number();
+    qso.mode = in.Byte() < 200 ? "RTTY" : in.Text();
+    qso.sentRst = in.Text();
+    qso.receivedRst = in.Text();
+    qso.sentExchange = in.Text();
+    qso.receivedExchange = in.Text();
+    qso.callPrefix = in.Text();
+    qso.dxccPrefix = in.Text();
+    qso.continent = in.Text();
+    qso.band = BandOrText(in);
+    const int result = add ? Plugin().AddData(qso) : Plugin().RemoveData(qso);
     Expect(add ? result == 0 || result == 1 : result == 1);
 }
 
 void CallResetStats(Input& in)
 {
-    const char* folder = in.Text();
-    const int cabrillo = in.Byte() % 4 == 0;   // the quiet window side cancels the header form
-    const char* contestant = in.Text();
-    COleDateTime* start = in.Date();
-    COleDateTime* end = in.Date();
-    const char* own = in.Text();
-    Expect(ResetStats0(folder, cabrillo, contestant, start, end, nullptr, nullptr, nullptr, nullptr, nullptr,
-                       nullptr, nullptr, nullptr, nullptr, own, 0, 0, 0, 0.0, 0.0, nullptr, nullptr, nullptr)
-           == 1);
+    ContestStart start;
+    start.hostFolder = in.Text();
+    start.cabrilloMode = in.Byte() % 4 == 0;   // the quiet window side cancels the header form
+    start.contestant = in.Text();
+    start.start = in.Date();
+    start.end = in.Date();
+    start.ownDxccPrefix = in.Text();
+    Expect(Plugin().ResetStats(start) == 1);
 }
 
 void CallCheckCall(Input& in)
 {
-    const char* call = in.Text();
-    const char* mode = in.Byte() < 200 ? "RTTY" : in.Text();
-    const char* callPrefix = in.Text();
-    const char* dxcc = in.Text();
-    const char* continent = in.Text();
-    const char* band = BandOrText(in);
-    const char* second = in.Byte() % 2 ? BandOrText(in) : nullptr;
-    const int answer = CheckCall0(call, 0, 0, mode, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                  nullptr, callPrefix, dxcc, 0, 0, 0, 0.0, 0.0, nullptr, continent, nullptr,
-                                  nullptr, nullptr, band, second, nullptr, nullptr);
+    EnteredCall entered;
+    entered.call = in.Text();
+    entered.mode = in.Byte() < 200 ? "RTTY" : in.Text();
+    entered.callPrefix = in.Text();
+    entered.dxccPrefix = in.Text();
+    entered.continent = in.Text();
+    entered.band = BandOrText(in);
+    entered.secondBand = in.Byte() % 2 ? BandOrText(in) : nullptr;
+    const int answer = Plugin().CheckCall(entered);
     Expect(answer >= 0 && answer <= 4);
 }
 
