@@ -6,7 +6,6 @@
 #include <thread>
 
 #include "engine/Refresh.h"
-#include "tests/unit/support/Host.h"
 #include "tests/unit/support/TestWorkspace.h"
 
 namespace {
@@ -23,7 +22,7 @@ public:
     std::atomic<int> cleared{0};
 };
 
-host::Qso QsoNumber(int n)
+LoggedQso QsoNumber(int n)
 {
     static const struct { const char* prefix; const char* dxcc; const char* continent; } kStations[] = {
         {"W7", "K", "NA"}, {"VE3", "VE", "NA"}, {"JA1", "JA", "AS"}, {"VK2", "VK", "OC"}, {"DL1", "DL", "EU"}};
@@ -32,32 +31,32 @@ host::Qso QsoNumber(int n)
     const auto& station = kStations[n % 5];
     call = std::string(station.prefix) + "A" + char('A' + n % 26);
     number = std::to_string(n % 1000 + 1);
-    host::Qso qso;
+    LoggedQso qso;
     qso.call = call.c_str();
     qso.callPrefix = station.prefix;
     qso.dxccPrefix = station.dxcc;
     qso.continent = station.continent;
     qso.band = kBands[n % 5];
-    qso.receivedNumber = number.c_str();
+    qso.receivedExchange = number.c_str();
     qso.time = COleDateTime(2018, 1, 20, 12 + n % 10, n % 60, 0);
     return qso;
 }
 
-void HostThread()
+void HostThread(const Host& host)
 {
     for (int round = 0; round < kHostRounds; ++round) {
         if (round % 500 == 0)
-            host::ResetStats();
-        const host::Qso qso = QsoNumber(round);
-        host::Entered entered;
+            host.StartContest();
+        const LoggedQso qso = QsoNumber(round);
+        EnteredCall entered;
         entered.call = qso.call;
         entered.band = qso.band;
-        host::CheckCall(entered);
-        host::AddData(qso);
+        host.CheckCall(entered);
+        host.AddQso(qso);
         if (round % 7 == 3)
-            host::RemoveData(QsoNumber(round - 3));
+            host.RemoveQso(QsoNumber(round - 3));
         if (round % 5 == 0)
-            host::Result();
+            host.Result();
     }
 }
 
@@ -88,14 +87,14 @@ TEST_F(ThreadStressTest, RefreshesWhileTheHostLogsRemovesAndRestarts)
 {
     OpenControlWindow control;
     InstallWindowSide(&control);
-    host::ResetStats();
+    host.StartContest();
 
     std::atomic<bool> hostDone{false};
     std::thread ui([&] {
         for (int round = 0; !hostDone || round < 100; ++round)
             Refresh(round);
     });
-    HostThread();
+    HostThread(host);
     hostDone = true;
     ui.join();
 

@@ -1,5 +1,4 @@
 #include "engine/ContestState.h"
-#include "tests/unit/support/Host.h"
 #include "tests/unit/support/TestWorkspace.h"
 
 class ContestStartTest : public TestWorkspace {
@@ -9,29 +8,27 @@ protected:
 
 TEST_F(ContestStartTest, StartToggleOpensTheWindowsOnEverySecondStart)
 {
-    host::ResetStats();
+    host.StartContest();
     EXPECT_EQ(1, windows.uiThreadStarts);
     EXPECT_EQ("1", StartKey());
-    host::ResetStats();
+    host.StartContest();
     EXPECT_EQ(1, windows.uiThreadStarts);
     EXPECT_EQ("0", StartKey());
-    host::ResetStats();
+    host.StartContest();
     EXPECT_EQ(2, windows.uiThreadStarts);
 }
 
 TEST_F(ContestStartTest, NoSecondUiThreadWhileTheControlWindowIsOpen)
 {
     windows.controlWindowOpen = true;
-    host::ResetStats();
+    host.StartContest();
     EXPECT_EQ(0, windows.uiThreadStarts);
     EXPECT_EQ("", StartKey());
 }
 
 TEST_F(ContestStartTest, CabrilloModeShowsTheFormAndStartsNothing)
 {
-    host::Start start;
-    start.cabrilloMode = 1;
-    host::ResetStats(start);
+    host.StartContest({.cabrilloMode = 1});
     EXPECT_EQ(1, windows.formsShown);
     EXPECT_EQ(0, windows.uiThreadStarts);
     EXPECT_EQ("0", StartKey());
@@ -41,16 +38,15 @@ TEST_F(ContestStartTest, HostVersionFromTheHostSettingsFile)
 {
     std::filesystem::create_directory("host");
     WriteFile("host/other.ini", "Kelb=9.99\r\n");
-    host::Start start;
-    start.hostFolder = "host\\";
-    host::ResetStats(start);
+    const ContestStart start{.hostFolder = "host\\"};
+    host.StartContest(start);
     EXPECT_EQ("Kelb", Contest().hostVersion);
 
     EXPECT_EQ(1, windows.uiThreadStarts);
 
     WriteFile("host/Kelb2.ini", "[Main]\r\nVersion=x\r\nKelb=2.16\r\nKelb=2.20\r\n");
-    host::ResetStats(start);
-    host::ResetStats(start);
+    host.StartContest(start);
+    host.StartContest(start);
     EXPECT_EQ("2.16", Contest().hostVersion);
     EXPECT_EQ(1, windows.uiThreadStarts) << "2.16 is one of the versions without windows";
     EXPECT_EQ("1", StartKey());
@@ -59,20 +55,17 @@ TEST_F(ContestStartTest, HostVersionFromTheHostSettingsFile)
 TEST_F(ContestStartTest, HostSettingsFileWithoutAVersionKeepsThePreviousOne)
 {
     WriteFile("Kelb2.ini", "Kelb=2.19\r\n");
-    host::ResetStats();
+    host.StartContest();
     EXPECT_EQ("2.19", Contest().hostVersion);
     WriteFile("Kelb2.ini", "[Main]\r\n");
-    host::ResetStats();
+    host.StartContest();
     EXPECT_EQ("2.19", Contest().hostVersion);
 }
 
 TEST_F(ContestStartTest, DatesNamesBandRowsAndAFreshLog)
 {
-    host::AddData(host::GermanStation());
-    host::Start start;
-    start.contestant = "G0ABC";
-    start.end = COleDateTime(2018, 3, 5, 23, 59, 0);
-    host::ResetStats(start);
+    host.AddQso({});
+    host.StartContest({.contestant = "G0ABC", .end = HostTime(2018, 3, 5, 23, 59)});
     const ContestState& state = Contest();
     EXPECT_EQ("20.01", state.startDayMonth);
     EXPECT_EQ("2018", state.startYear);
@@ -101,11 +94,8 @@ TEST_F(ContestStartTest, NullAndInvalidDatesGiveTheirTexts)
 
 TEST_F(ContestStartTest, RussianTextsStayOnOnceChosen)
 {
-    host::Start start;
-    start.ownDxccPrefix = "UA9";
-    host::ResetStats(start);
+    host.StartContest({.ownDxccPrefix = "UA9"});
     EXPECT_EQ(1, Contest().russianTexts);
-    start.ownDxccPrefix = "DL";
-    host::ResetStats(start);
+    host.StartContest({.ownDxccPrefix = "DL"});
     EXPECT_EQ(1, Contest().russianTexts);
 }

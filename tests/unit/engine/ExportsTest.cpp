@@ -1,7 +1,6 @@
 #include <cstring>
 
 #include "engine/ContestState.h"
-#include "tests/unit/support/Host.h"
 #include "tests/unit/support/TestWorkspace.h"
 
 class ExportsTest : public TestWorkspace {};
@@ -29,7 +28,7 @@ TEST_F(ExportsTest, SetVersionSwitchesToHtmlForGood)
     EXPECT_EQ(0ul, setVersion(nullptr));
     EXPECT_EQ(0ul, setVersion("2.19"));
     EXPECT_EQ(1, Contest().htmlResult);
-    EXPECT_EQ(0u, host::Result().find("<html>"));
+    EXPECT_EQ(0u, host.Result().find("<html>"));
 }
 
 TEST_F(ExportsTest, SetupShowsItsMessage)
@@ -65,21 +64,14 @@ TEST_F(ExportsTest, NullPointersEverywhereAreEmptyTexts)
 TEST_F(ExportsTest, MegabyteTextsAreStoredAndFormattedWhole)
 {
     const std::string huge(1 << 20, 'W');
-    host::Start start;
-    start.contestant = huge.c_str();
-    host::ResetStats(start);
-    host::Qso qso = host::UsStation(huge.c_str(), huge.c_str(), "20m");
-    qso.dxccPrefix = huge.c_str();
-    qso.continent = huge.c_str();
-    qso.sentNumber = huge.c_str();
-    EXPECT_EQ(1, host::AddData(qso));
-    EXPECT_EQ(1, host::AddData(qso));
-    const std::string text = host::Result();
+    host.StartContest({.contestant = huge.c_str()});
+    const LoggedQso qso{.call = huge.c_str(), .sentExchange = huge.c_str(), .callPrefix = huge.c_str(),
+                        .dxccPrefix = huge.c_str(), .continent = huge.c_str(), .band = "20m"};
+    EXPECT_EQ(1, host.AddQso(qso));
+    EXPECT_EQ(1, host.AddQso(qso));
+    const std::string text = host.Result();
     EXPECT_NE(std::string::npos, text.find("Contestant: " + huge + "\r\n"));
     EXPECT_NE(std::string::npos, text.find("Dupe\t 1\r\n"));
-    host::Entered entered;
-    entered.call = huge.c_str();
-    entered.band = "40m";
-    EXPECT_EQ(2, host::CheckCall(entered));
-    EXPECT_EQ(1, host::RemoveData(qso));
+    EXPECT_EQ(2, host.CheckCall({.call = huge.c_str(), .band = "40m"}));
+    EXPECT_EQ(1, host.RemoveQso(qso));
 }

@@ -10,7 +10,7 @@
 #include "engine/ContestState.h"
 #include "platform/TextFiles.h"
 #include "reports/RejectedQsoLog.h"
-#include "tests/unit/support/Host.h"
+#include "tests/support/WorkedExample.h"
 #include "tests/unit/support/TestWorkspace.h"
 
 namespace fs = std::filesystem;
@@ -20,18 +20,12 @@ namespace {
 const char* const kSettings = "Plugins/BARTG-SPRINT.ini";
 const char* const kLog = "BadQSO_StatsBARTGSPRINT_21_01_2018.txt";
 
-// The result of the contest that LogTheWorkedExample logs.
+// The worked example's result with this many lines in the rejected-QSO log.
 std::string WorkedExampleText(int badQsos)
 {
-    return "\t\tBARTG-SPRINT RTTY 20.01-21.01.2018 \r\n"
-           "\t\t\tContestant: N0CALL\r\n"
-           "Band\tQSOs\tPoints\tDXCC\tCont\t K \tJA\tVE\tVK\tiMults\r\n"
-           "80m\t 2\t 2\r\n"
-           "40m\t 1\t 1\r\n"
-           "Total\t 3\t 3\t 2\t 2\t 1\t 0\t 0\t 0\t 3\r\n"
-           "Dupe\t 1\r\n"
-           "Bad QSO\t " + std::to_string(badQsos) + "\r\n"
-           "Score = 3 * 3 * 2 = 18 \r\n";
+    std::string text = ::WorkedExampleText();
+    const std::string oneBadQso = "Bad QSO\t 1\r\n";
+    return text.replace(text.find(oneBadQso), oneBadQso.size(), "Bad QSO\t " + std::to_string(badQsos) + "\r\n");
 }
 
 // A rejected-QSO line of a QSO that was never stored.
@@ -47,24 +41,13 @@ std::string RejectedLine(int minute)
 
 class HostileFilesTest : public TestWorkspace {
 protected:
-    // A K station in area 1, a German station and its duplicate on 80m, the German station
-    // again on 40m, and one QSO on a band outside the contest.
-    static void LogTheWorkedExample()
-    {
-        host::AddData(host::UsStation("W1AW", "W1", "80m"));
-        host::AddData(host::GermanStation("80m"));
-        host::AddData(host::GermanStation("80m"));
-        host::AddData(host::GermanStation("40m"));
-        host::AddData(host::GermanStation("160m"));
-    }
-
     // The whole contest as a host plays it; returns the result.
-    static std::string PlayTheWorkedExample()
+    std::string PlayTheWorkedExample() const
     {
-        host::ResetStats();
-        LogTheWorkedExample();
-        host::CheckCall(host::Entered());
-        return host::Result();
+        host.StartContest();
+        LogTheWorkedExample(host);
+        host.CheckCall({});
+        return host.Result();
     }
 };
 
@@ -103,18 +86,17 @@ TEST_F(HostileFilesTest, SettingsLineOf100000CharactersStaysAsItIs)
 
 TEST_F(HostileFilesTest, RejectedLogOf100000LinesIsCountedAndLosesOnlyTheRemovedLine)
 {
-    host::ResetStats();
+    host.StartContest();
     std::string log = ReadFile(kLog);
     for (int minute = 0; minute < 100000; ++minute)
         log += RejectedLine(minute) + "\r\n";
     WriteFile(kLog, log);
-    LogTheWorkedExample();
+    LogTheWorkedExample(host);
     const std::string withExample = ReadFile(kLog);
 
-    EXPECT_EQ(WorkedExampleText(100001), host::Result());
+    EXPECT_EQ(WorkedExampleText(100001), host.Result());
 
-    host::Qso duplicate = host::GermanStation("80m");
-    host::RemoveData(duplicate);
+    host.RemoveQso({});
     const std::string dupeLine = "QSO:  3580  RTTY  2018-01-20 1405  N0CALL  599  001  DL1ABC  599  005   DUPE !!!\r\n";
     std::string expected = withExample;
     ASSERT_NE(std::string::npos, expected.find(dupeLine));
@@ -126,14 +108,14 @@ TEST_F(HostileFilesTest, RejectedLogOf100000LinesIsCountedAndLosesOnlyTheRemoved
 
 TEST_F(HostileFilesTest, RejectedLogWithNulBytesKeepsThemThroughARewrite)
 {
-    host::ResetStats();
+    host.StartContest();
     const std::string nulLines = std::string("QSO:  3580  RTTY\0\0  N0CALL", 26) + RejectedQsoLog::kWrongBand + "\r\n"
                                + std::string("\0\0\0\r\n", 5);
     WriteFile(kLog, ReadFile(kLog) + nulLines);
-    LogTheWorkedExample();
+    LogTheWorkedExample(host);
 
-    EXPECT_EQ(WorkedExampleText(2), host::Result());
-    host::RemoveData(host::GermanStation("80m"));
+    EXPECT_EQ(WorkedExampleText(2), host.Result());
+    host.RemoveQso({.band = "80m"});
     const std::string log = ReadFile(kLog);
     EXPECT_NE(std::string::npos, log.find(nulLines));
     EXPECT_EQ(std::string::npos, log.find("DL1ABC"));
@@ -165,7 +147,7 @@ TEST_F(HostileFilesTest, FolderInPlaceOfTheRejectedLogIsLeftAsItIs)
 
     // The wrong-band line that the folder cannot take is kept, and counted.
     EXPECT_EQ(WorkedExampleText(1), PlayTheWorkedExample());
-    host::RemoveData(host::GermanStation("80m"));
+    host.RemoveQso({.band = "80m"});
     EXPECT_EQ("kept", ReadFile(std::string(kLog) + "/keep.txt"));
     EXPECT_EQ(1, std::distance(fs::directory_iterator(kLog), fs::directory_iterator()));
     EXPECT_FALSE(fs::exists(std::string(kLog) + ".new"));
@@ -173,7 +155,7 @@ TEST_F(HostileFilesTest, FolderInPlaceOfTheRejectedLogIsLeftAsItIs)
 
 TEST_F(HostileFilesTest, ReadOnlyCurrentDirectoryKeepsTheLogWhole)
 {
-    host::ResetStats();
+    host.StartContest();
     const fs::path here = fs::current_path();
     fs::permissions(here, fs::perms::owner_read | fs::perms::owner_exec);
     const bool writable = access(here.c_str(), W_OK) == 0;
@@ -183,9 +165,9 @@ TEST_F(HostileFilesTest, ReadOnlyCurrentDirectoryKeepsTheLogWhole)
                         "cover what cannot be written";
     }
 
-    LogTheWorkedExample();
-    host::RemoveData(host::GermanStation("80m"));
-    const std::string result = host::Result();
+    LogTheWorkedExample(host);
+    host.RemoveQso({.band = "80m"});
+    const std::string result = host.Result();
     fs::permissions(here, fs::perms::owner_all);
 
     // The existing log still takes appended lines, but it cannot be replaced: the removal

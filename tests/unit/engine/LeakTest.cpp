@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "tests/unit/support/Host.h"
 #include "tests/unit/support/TestWorkspace.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -21,44 +20,37 @@ TEST_F(LeakTest, TenThousandQsosThroughEveryExportLeaveNothingBehind)
     const char* const bands[] = {"80m", "40m", "20m", "15m", "10m", "160m"};
     const char* const entities[][3] = {{"K", "NA", "W"}, {"JA", "AS", "JA"}, {"VE", "NA", "VE"},
                                        {"VK", "OC", "VK"}, {"DL", "EU", "DL"}, {"ZS", "AF", "ZS"}};
-    host::Start start;
-    start.cabrilloMode = 1;
-    host::ResetStats(start);
-    host::ResetStats();
+    const ContestStart cabrilloMode{.cabrilloMode = 1};
+    host.StartContest(cabrilloMode);
+    host.StartContest();
     for (int i = 0; i < 10000; ++i) {
         const auto& entity = entities[i % 6];
         const std::string prefix = entity[2] + std::to_string(i % 10);
         const std::string call = prefix + std::to_string(i % 3000) + "AB";
-        host::Qso qso;
-        qso.call = call.c_str();
-        qso.callPrefix = prefix.c_str();
-        qso.dxccPrefix = entity[0];
-        qso.continent = entity[1];
-        qso.band = bands[i % 6];
-        qso.mode = i % 50 == 7 ? "PSK" : "RTTY";
-        qso.time = COleDateTime(COleDateTime(2018, 1, 20, 12, 0, 0).m_dt + i / 1440.0);
-        host::AddData(qso);
-        host::Entered entered;
-        entered.call = qso.call;
-        entered.callPrefix = qso.callPrefix;
-        entered.dxccPrefix = qso.dxccPrefix;
-        entered.band = qso.band;
-        host::CheckCall(entered);
+        const LoggedQso qso{.call = call.c_str(),
+                            .time = COleDateTime(COleDateTime(2018, 1, 20, 12, 0, 0).m_dt + i / 1440.0),
+                            .mode = i % 50 == 7 ? "PSK" : "RTTY",
+                            .callPrefix = prefix.c_str(),
+                            .dxccPrefix = entity[0],
+                            .continent = entity[1],
+                            .band = bands[i % 6]};
+        host.AddQso(qso);
+        host.CheckCall({.call = qso.call, .callPrefix = qso.callPrefix, .dxccPrefix = qso.dxccPrefix, .band = qso.band});
         IsValidExchg0(std::to_string(i).c_str(), nullptr, nullptr, nullptr, 0, 0, 0);
         GetExchgCount0(nullptr, nullptr, nullptr);
         if (i % 10 == 3)
-            host::RemoveData(qso);
+            host.RemoveQso(qso);
         if (i % 1000 == 999) {
-            host::Result();
+            host.Result();
             setVersion("2.19");
         }
     }
     GetSetName(0);
     GetNumberOfSets();
     SetupSet0();
-    host::ResetStats(start);
+    host.StartContest(cabrilloMode);
     int status = 0;
-    host::Result(&status);
+    host.Result(status);
     EXPECT_EQ(-1, status);
     EXPECT_EQ(0, __lsan_do_recoverable_leak_check());
 #endif

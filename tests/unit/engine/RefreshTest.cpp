@@ -1,7 +1,6 @@
 #include "engine/Refresh.h"
 
 #include "engine/ContestState.h"
-#include "tests/unit/support/Host.h"
 #include "tests/unit/support/TestWorkspace.h"
 
 class RefreshTest : public TestWorkspace {
@@ -9,16 +8,13 @@ protected:
     void SetUp() override
     {
         TestWorkspace::SetUp();
-        host::ResetStats();
+        host.StartContest();
     }
 
-    static void Log(const char* call, const char* band, int hour, const char* number)
+    void Log(const char* call, const char* band, int hour, const char* number) const
     {
-        host::Qso qso = host::GermanStation(band);
-        qso.call = call;
-        qso.time = COleDateTime(2018, 1, 20, hour, 5, 0);
-        qso.receivedNumber = number;
-        ASSERT_EQ(1, host::AddData(qso));
+        ASSERT_EQ(1, host.AddQso({.call = call, .time = HostTime(2018, 1, 20, hour, 5), .receivedExchange = number,
+                                  .band = band}));
     }
 
     static std::vector<std::string> Row(int band)
@@ -86,9 +82,7 @@ TEST_F(RefreshTest, TitlesInEnglishAndInRussian)
     ShowEnteredCall("");
     EXPECT_EQ("BARTG-SPRINT 2018 DXCC worked", CurrentTitles().dxcc);
 
-    host::Start russian;
-    russian.ownDxccPrefix = "UA";
-    host::ResetStats(russian);
+    host.StartContest({.ownDxccPrefix = "UA"});
     titles = CurrentTitles();
     EXPECT_EQ("BARTG-SPRINT 2018 DXCC \xEE\xF2\xF0\xE0\xE1\xEE\xF2\xE0\xED\xEE", titles.dxcc);
     EXPECT_EQ("\xCA\xEE\xED\xF2\xE8\xED\xE5\xF2\xFB", titles.continent);
@@ -99,19 +93,19 @@ TEST_F(RefreshTest, TitlesInEnglishAndInRussian)
 
 TEST_F(RefreshTest, WorkedCodesAndTheGridFollowTheLastTally)
 {
-    host::AddData(host::UsStation("W7AA", "W7", "20m"));
-    host::Qso ve = host::UsStation("VE3AA", "VE3", "20m");
+    host.AddQso(UsStation("W7AA", "W7", "20m"));
+    LoggedQso ve = UsStation("VE3AA", "VE3", "20m");
     ve.dxccPrefix = "VE";
-    host::AddData(ve);
-    host::Qso ja = host::UsStation("JA1AA", "JA1", "20m");
+    host.AddQso(ve);
+    LoggedQso ja = UsStation("JA1AA", "JA1", "20m");
     ja.dxccPrefix = "JA";
     ja.continent = "AS";
-    host::AddData(ja);
-    host::AddData(host::UsStation("K1AA", "K1", "40m"));
+    host.AddQso(ja);
+    host.AddQso(UsStation("K1AA", "K1", "40m"));
     EXPECT_TRUE(CurrentWorkedCodes().callAreas.empty());   // nothing until a tally
 
     // The tally goes through the bands from 80m down, so 40m's K1 comes first.
-    host::Result();
+    host.Result();
     const WorkedCodes codes = CurrentWorkedCodes();
     EXPECT_EQ((std::vector<CString>{"K1", "K7", "VE3", "JA1"}), codes.callAreas);
     EXPECT_EQ((std::vector<CString>{"NA", "AS"}), codes.continents);

@@ -4,7 +4,6 @@
 
 #include "engine/ContestState.h"
 #include "platform/SettingsFile.h"
-#include "tests/unit/support/Host.h"
 #include "tests/unit/support/TestWorkspace.h"
 
 namespace {
@@ -418,18 +417,18 @@ protected:
     {
         TestWorkspace::SetUp();
         windows.formConfirms = true;
-        host::Start start;
-        start.cabrilloMode = 1;
-        host::ResetStats(start);
+        host.StartContest({.cabrilloMode = 1});
     }
+
+    int status = 0;   // GetResult0's status in Cabrillo mode
 };
 
 TEST_F(CabrilloExportTest, EveryFileListsEachQsoOnce)
 {
-    host::AddData(host::GermanStation("80m"));
-    host::AddData(host::UsStation("W1AW", "W1", "40m"));
-    host::Result();
-    host::Result();
+    host.AddQso({.band = "80m"});
+    host.AddQso(UsStation("W1AW", "W1", "40m"));
+    host.Result(status);
+    host.Result(status);
     const std::string file = ReadFile("N0CALL.cbr");
     size_t lines = 0;
     for (size_t at = file.find("QSO: "); at != std::string::npos; at = file.find("QSO: ", at + 1))
@@ -439,17 +438,17 @@ TEST_F(CabrilloExportTest, EveryFileListsEachQsoOnce)
 
 TEST_F(CabrilloExportTest, ClaimedScoreIsTheScoreOfTheResult)
 {
-    host::AddData(host::UsStation("W1AW", "W1", "80m"));
-    host::AddData(host::GermanStation("80m"));
-    host::AddData(host::GermanStation("40m"));
-    const std::string result = host::Result();
+    host.AddQso(UsStation("W1AW", "W1", "80m"));
+    host.AddQso({.band = "80m"});
+    host.AddQso({.band = "40m"});
+    const std::string result = host.Result(status);
     ASSERT_NE(std::string::npos, result.find("Score = 3 * 3 * 2 = 18 \r\n"));
     EXPECT_NE(std::string::npos, ReadFile("N0CALL.cbr").find("\r\nCLAIMED-SCORE: 18\r\n"));
 }
 
 TEST_F(CabrilloExportTest, WithoutHostSettingsTheCreatorIsKelbKelb)
 {
-    host::Result();
+    host.Result(status);
     EXPECT_NE(std::string::npos, ReadFile("N0CALL.cbr").find("\r\nCREATED-BY: Kelb Kelb\r\n"));
 }
 

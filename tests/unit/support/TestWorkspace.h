@@ -1,6 +1,7 @@
 #pragma once
 // A fresh world for one test: an empty temporary current directory (with a Plugins folder for
-// the settings file), a newly constructed contest state and a scripted window side.
+// the settings file), a newly constructed contest state, a scripted window side and a host that
+// calls the exports linked into the tests.
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -8,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include "engine/WindowSide.h"
+#include "tests/support/Host.h"
+#include "tools/stats-exports/LinkedExports.h"
 
 // A window side that records what the engine asked of it.
 class ScriptedWindows : public WindowSide, public CabrilloHeaderForm {
@@ -51,6 +54,7 @@ protected:
     static void WriteFile(const std::string& name, const std::string& content);
 
     ScriptedWindows windows;
+    const Host host{LinkedExports()};
 
 private:
     std::filesystem::path previousDirectory_;

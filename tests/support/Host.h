@@ -1,0 +1,34 @@
+#pragma once
+// The plug-in driven as the host drives it, for the native and the Wine tests: the export
+// boundary's named calls, whose argument structs hold the usual values of a contest
+// (`host.AddQso({.call = "K1ABC", .band = "40m"})`), and the result as a text.
+#include <string>
+
+#include "tools/stats-exports/StatsExports.h"
+
+// A host date-time value: days since 30 December 1899, the fraction the time of day.
+COleDateTime HostTime(int year, int month, int day, int hour = 0, int minute = 0);
+
+class Host
+{
+public:
+    explicit Host(const StatsExports& exports) : m_exports(exports) {}
+
+    int StartContest(const ContestStart& start = {}) const { return m_exports.ResetStats(start); }
+    int AddQso(const LoggedQso& qso) const { return m_exports.AddData(qso); }
+    int RemoveQso(const LoggedQso& qso) const { return m_exports.RemoveData(qso); }
+    int CheckCall(const EnteredCall& entered) const { return m_exports.CheckCall(entered); }
+    // GetResult0's text (a failure and "" for a null pointer); `status` is what the host's int
+    // holds afterwards.
+    std::string Result(int& status) const;
+    // GetResult0 outside Cabrillo mode: also expects that the plug-in leaves the host's int alone.
+    std::string Result() const;
+
+    const StatsExports& Exports() const { return m_exports; }
+
+private:
+    StatsExports m_exports;
+};
+
+// A QSO with a station of the K entity (call area: the last digit of the prefix).
+LoggedQso UsStation(const char* call, const char* callPrefix, const char* band = "80m");
