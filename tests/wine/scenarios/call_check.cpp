@@ -45,3 +45,18 @@ TEST(CallCheck, FiveAnswers)
     EXPECT_EQ(kNotContestQso, host.CheckCall({.call = "F5ABC", .mode = "PSK31", .callPrefix = "F5", .dxccPrefix = "F"}));
     EXPECT_EQ(kNotContestQso, host.CheckCall({.call = "F5ABC", .callPrefix = "F5", .dxccPrefix = "F", .band = nullptr, .secondBand = "80m"}));
 }
+
+TEST(CallCheck, LeavesTheHostsTwoTextBuffersAlone)
+{
+    StatsLibrary library;
+    WriteHostSettings();
+    MakeFolder("Plugins");
+    Host(library.ByPlainName()).StartContest();
+    char first[16] = "untouched";
+    char second[16] = "untouched";
+    EXPECT_EQ(kNewDxcc, library.ByPlainName().CheckCall0("DL1ABC", 0, 0, "RTTY", "", "", "", "", "", "", "", "", "DL1",
+                                                         "DL", 0, 0, 0, 0.0, 0.0, "", "EU", "", "", "", "80m", nullptr,
+                                                         first, second));
+    EXPECT_TEXT_EQ("untouched", first);
+    EXPECT_TEXT_EQ("untouched", second);
+}

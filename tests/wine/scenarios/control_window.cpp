@@ -99,8 +99,10 @@ TEST_F(ControlWindowTest, OpensOnEverySecondContestStartAndNeverForExcludedHostV
     EXPECT_EQ("0", PluginSetting("Start"));
     PressEscape(window);
 
+    // The host names its own folder, where its settings file is.
     WriteHostSettings("2.14R");
-    Plugin().StartContest();
+    const std::string hostFolder = CurrentFolder();
+    Plugin().StartContest({.hostFolder = hostFolder.c_str()});
     EXPECT_EQ(nullptr, WaitForPluginDialog(IsControlWindow, kQuietMilliseconds));
     EXPECT_EQ("1", PluginSetting("Start"));
 }

@@ -166,7 +166,7 @@ TEST(LockedFiles, ARejectedQsoLogHeldElsewhereKeepsItsNewLinesCountedAndTakesThe
 
     // Once free, the next result writes the waiting lines after what the log held.
     EXPECT_CONTAINS(host.Result(), "Dupe\t 1\r\nBad QSO\t 3\r\n");
-    EXPECT_TEXT_EQ(*before + "QSO:  3580  RTTY  2018-01-20 1211  N0CALL  599  001  G4AAA  599  001   WRONG BAND !!!\r\n"
+    EXPECT_TEXT_EQ(*before + "QSO:  3580  RTTY  2018-01-20 1211  N0CALL  599  001  G4AAA  599  005   WRONG BAND !!!\r\n"
                              "QSO:  3580  RTTY  2018-01-20 1212  N0CALL  599  001  OK1CCC  599     NO RX NUMBER !!!\r\n",
                    ReadFileBytes(kLog));
 }

@@ -97,10 +97,10 @@ COLORREF FaceOf(HWND dialog, int id)
 }
 
 // One QSO worth the given multipliers on a band.
-Qso QsoWith(const char* call, const char* callPrefix, const char* dxcc, const char* continent, const char* band = "20m",
+LoggedQso QsoWith(const char* call, const char* callPrefix, const char* dxcc, const char* continent, const char* band = "20m",
             const char* received = "001")
 {
-    Qso qso;
+    LoggedQso qso;
     qso.call = call;
     qso.callPrefix = callPrefix;
     qso.dxccPrefix = dxcc;
@@ -176,7 +176,7 @@ protected:
     }
 
     // A QSO logged and the result counted, so the worked lists hold it.
-    void Log(const Qso& qso)
+    void Log(const LoggedQso& qso)
     {
         host_.AddQso(qso);
         host_.Result();
@@ -213,7 +213,7 @@ TEST_F(MultiplierWindows, AWorkedContinentTurnsMagentaWithAYellowLabelAndRemoval
     for (int id = 1014; id <= 1019; ++id)
         EXPECT_EQ(kUnworked, FaceOf(continent_, id)) << "control " << id;
 
-    const Qso european = QsoWith("DL1ABC", "DL1", "DL", "EU");
+    const LoggedQso european = QsoWith("DL1ABC", "DL1", "DL", "EU");
     Log(european);
     Log(QsoWith("JA1ABC", "JA1", "JA", "AS", "20m", "002"));
     Refresh("");

@@ -32,10 +32,10 @@ TEST(RejectedLog, LinesOfRejectionsAndDupes)
     EXPECT_EQ(1, host.AddQso({.call = "DL1ABC", .time = HostTime(2018, 1, 20, 12, 5), .sentExchange = "003",
                              .receivedExchange = "018"}));
 
-    const std::string wrongBand = "QSO:  1838  RTTY  2018-01-20 1200  N0CALL  599  001  G4AAA  599  001   WRONG BAND !!!\r\n";
-    const std::string wrongMode = "QSO:  14085  PSK31  2018-01-20 1201  N0CALL  599  001  F5BBB  599  001   WRONG MODE !!!\r\n";
+    const std::string wrongBand = "QSO:  1838  RTTY  2018-01-20 1200  N0CALL  599  001  G4AAA  599  005   WRONG BAND !!!\r\n";
+    const std::string wrongMode = "QSO:  14085  PSK31  2018-01-20 1201  N0CALL  599  001  F5BBB  599  005   WRONG MODE !!!\r\n";
     const std::string noReceivedNumber = "QSO:  3580  RTTY  2018-01-20 1202  N0CALL  599  001  OK1CCC  599     NO RX NUMBER !!!\r\n";
-    const std::string noSentNumber = "QSO:  3580  RTTY  2018-01-20 1203  N0CALL  599    OK1CCC  599  001   NO RX NUMBER !!!\r\n";
+    const std::string noSentNumber = "QSO:  3580  RTTY  2018-01-20 1203  N0CALL  599    OK1CCC  599  005   NO RX NUMBER !!!\r\n";
     const std::string dupe = "QSO:  3580  RTTY  2018-01-20 1205  N0CALL  599  003  DL1ABC  599  018   DUPE !!!\r\n";
     EXPECT_TEXT_EQ(header + wrongBand + wrongMode + noReceivedNumber + noSentNumber + dupe, ReadFileBytes(log));
     // Rejections count as bad QSOs, the duplicate does not.

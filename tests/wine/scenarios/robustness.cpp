@@ -187,7 +187,7 @@ TEST(Robustness, DatesNullInvalidOrOutOfRange)
         const std::string log = "BadQSO_StatsBARTGSPRINT_" + date.text + ".txt";
         EXPECT_TEXT_EQ(kLogHeader, ReadFileBytes(log));
         EXPECT_EQ(0, host.AddQso({.call = "G4AAA", .time = date.value, .band = "160m"}));
-        EXPECT_TEXT_EQ(kLogHeader + LogLine("3580", "RTTY", date.text, "N0CALL", "599", "001", "G4AAA", "599", "001",
+        EXPECT_TEXT_EQ(kLogHeader + LogLine("3580", "RTTY", date.text, "N0CALL", "599", "001", "G4AAA", "599", "005",
                                         "   WRONG BAND !!!"),
                    ReadFileBytes(log));
         EXPECT_EQ(1, host.AddQso({.call = "DL1ABC", .time = date.value}));
@@ -197,9 +197,9 @@ TEST(Robustness, DatesNullInvalidOrOutOfRange)
 
     // A QSO logged without a time is deleted by its callsign, band and mode without a time.
     EXPECT_EQ(1, host.StartContest());
-    EXPECT_EQ(1, host.AddQso({.call = "DL1ABC", .nullTime = true}));
+    EXPECT_EQ(1, host.AddQso({.call = "DL1ABC", .time = std::nullopt}));
     EXPECT_CONTAINS(host.Result(), "80m\t 1\t 1\r\n");
-    EXPECT_EQ(1, host.RemoveQso({.call = "DL1ABC", .nullTime = true}));
+    EXPECT_EQ(1, host.RemoveQso({.call = "DL1ABC", .time = std::nullopt}));
     EXPECT_CONTAINS(host.Result(), "80m\t 0\t 0\r\n");
 
     CheckAFreshContestCountsNormally(host);
