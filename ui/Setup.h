@@ -6,7 +6,7 @@
 
 #include "platform/win32/Dialog.h"
 #include "resources/resource.h"
-#include "ui/MultiplierWindows.h"
+#include "ui/OpenWindows.h"
 
 class Setup : public CDialog {
 public:

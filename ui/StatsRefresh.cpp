@@ -5,9 +5,9 @@
 #include "ui/HostLink.h"
 #include "ui/Setup.h"
 #include "ui/UiThread.h"
-#include "windows/CallArea.h"
-#include "windows/Continent.h"
-#include "windows/Multiplier.h"
+#include "windows/CallAreaWindow.h"
+#include "windows/ContinentWindow.h"
+#include "windows/DxccWindow.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "platform/win32/ScopedHandle.h"
 #include "ui/HostLink.h"
-#include "ui/MultiplierWindows.h"
+#include "ui/OpenWindows.h"
 #include "ui/Setup.h"
 #include "ui/StatsApp.h"
 

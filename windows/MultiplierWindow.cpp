@@ -2,7 +2,7 @@
 
 #include "platform/win32/Button.h"
 #include "resources/resource.h"
-#include "ui/MultiplierWindows.h"
+#include "ui/OpenWindows.h"
 
 CMultiplierWindow::CMultiplierWindow(UINT templateId, HINSTANCE resources, const WindowPlace& place)
     : CDialog(templateId, resources), m_resources(resources), m_place(place)

@@ -1,11 +1,11 @@
-#include "ui/MultiplierWindows.h"
+#include "ui/OpenWindows.h"
 
 #include <memory>
 
 #include "ui/StatsApp.h"
-#include "windows/CallArea.h"
-#include "windows/Continent.h"
-#include "windows/Multiplier.h"
+#include "windows/CallAreaWindow.h"
+#include "windows/ContinentWindow.h"
+#include "windows/DxccWindow.h"
 
 Multiplier* g_dxccWindow = nullptr;
 CCont* g_continentWindow = nullptr;

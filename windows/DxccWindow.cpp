@@ -1,4 +1,4 @@
-#include "windows/Multiplier.h"
+#include "windows/DxccWindow.h"
 
 #include "resources/resource.h"
 

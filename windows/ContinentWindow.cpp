@@ -1,4 +1,4 @@
-#include "windows/Continent.h"
+#include "windows/ContinentWindow.h"
 
 #include "resources/resource.h"
 

@@ -1,7 +1,6 @@
-#include <windows.h>
+#include "windows/DxccGrid.h"
 
 #include "engine/Refresh.h"
-#include "windows/Multiplier.h"
 
 namespace {
 

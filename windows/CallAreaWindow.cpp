@@ -1,4 +1,4 @@
-#include "windows/CallArea.h"
+#include "windows/CallAreaWindow.h"
 
 #include "resources/resource.h"
 
