@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "ui/StatsApp.h"
 #include "windows/CallAreaWindow.h"
 #include "windows/ContinentWindow.h"
 #include "windows/DxccWindow.h"
@@ -14,12 +13,26 @@ int g_windowOnTop = 0;
 
 namespace {
 
+// Calls `action` with the pointer of the window of this kind.
+template <class Action>
+void WithWindow(MultiplierKind kind, Action action)
+{
+    switch (kind) {
+    case MultiplierKind::Dxcc:
+        return action(g_dxccWindow);
+    case MultiplierKind::CallArea:
+        return action(g_callAreaWindow);
+    case MultiplierKind::Continent:
+        return action(g_continentWindow);
+    }
+}
+
 template <class Window>
-void Open(Window*& window)
+void Open(Window*& window, HINSTANCE resources)
 {
     if (window)
         return;
-    auto created = std::make_unique<Window>(theApp.m_hInstance);
+    auto created = std::make_unique<Window>(resources, g_windowOnTop == 1);
     if (!created->Create(nullptr))
         return;
     created->ShowWindow(SW_SHOW);
@@ -40,45 +53,25 @@ void Close(Window*& window)
 
 bool IsMultiplierWindowOpen(MultiplierKind kind)
 {
-    switch (kind) {
-    case MultiplierKind::Dxcc:
-        return g_dxccWindow != nullptr;
-    case MultiplierKind::CallArea:
-        return g_callAreaWindow != nullptr;
-    case MultiplierKind::Continent:
-        return g_continentWindow != nullptr;
-    }
-    return false;
+    bool open = false;
+    WithWindow(kind, [&](auto* window) { open = window != nullptr; });
+    return open;
 }
 
-void OpenMultiplierWindow(MultiplierKind kind)
+void OpenMultiplierWindow(MultiplierKind kind, HINSTANCE resources)
 {
-    switch (kind) {
-    case MultiplierKind::Dxcc:
-        Open(g_dxccWindow);
-        break;
-    case MultiplierKind::CallArea:
-        Open(g_callAreaWindow);
-        break;
-    case MultiplierKind::Continent:
-        Open(g_continentWindow);
-        break;
-    }
+    WithWindow(kind, [=](auto*& window) { Open(window, resources); });
 }
 
 void CloseMultiplierWindow(MultiplierKind kind)
 {
-    switch (kind) {
-    case MultiplierKind::Dxcc:
-        Close(g_dxccWindow);
-        break;
-    case MultiplierKind::CallArea:
-        Close(g_callAreaWindow);
-        break;
-    case MultiplierKind::Continent:
-        Close(g_continentWindow);
-        break;
-    }
+    WithWindow(kind, [](auto*& window) { Close(window); });
+}
+
+void CloseMultiplierWindows()
+{
+    for (MultiplierKind kind : {MultiplierKind::CallArea, MultiplierKind::Continent, MultiplierKind::Dxcc})
+        CloseMultiplierWindow(kind);
 }
 
 void ClearMultiplierMarks()

@@ -4,29 +4,24 @@
 // the refresh requests and opens and closes the multiplier windows. Always topmost.
 #include <windows.h>
 
-#include "platform/win32/Dialog.h"
+#include "platform/win32/Gdi.h"
 #include "resources/resource.h"
 #include "ui/OpenWindows.h"
+#include "windows/PluginWindow.h"
 
-class Setup : public CDialog {
+class Setup : public CPluginWindow {
 public:
     enum { IDD = IDD_SETUP };
 
     explicit Setup(HINSTANCE resources);
-    ~Setup() override;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    // Enter does not end the control window.
-    void OnOK() override {}
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void ShowTexts();
-    void OnViewDxcc();
-    void OnViewCallArea();
-    void OnViewContinent();
     void ToggleView(MultiplierKind kind, int& wanted, const char* key);
     void OnWindowOnTop();
     void CloseAll();
@@ -36,7 +31,7 @@ private:
     void OpenWantedWindows();
     void RefreshFromHost();
 
-    HBRUSH m_brush = nullptr;
+    CBrush m_brush;
     int m_viewDxcc = 0;
     int m_viewCallArea = 0;
     int m_viewContinent = 0;

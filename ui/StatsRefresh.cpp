@@ -47,11 +47,11 @@ LRESULT Setup::OnStatsRefresh(WPARAM, LPARAM)
 void Setup::OpenWantedWindows()
 {
     if (m_viewDxcc && !g_dxccWindow)
-        OpenMultiplierWindow(MultiplierKind::Dxcc);
+        OpenMultiplierWindow(MultiplierKind::Dxcc, Resources());
     if (m_viewContinent && !g_continentWindow)
-        OpenMultiplierWindow(MultiplierKind::Continent);
+        OpenMultiplierWindow(MultiplierKind::Continent, Resources());
     if (m_viewCallArea && !g_callAreaWindow)
-        OpenMultiplierWindow(MultiplierKind::CallArea);
+        OpenMultiplierWindow(MultiplierKind::CallArea, Resources());
 }
 
 void Setup::RefreshFromHost()

@@ -82,8 +82,7 @@ void RunUi() noexcept
         dialog->DoModal();
         g_phase = RunPhase::Ending;
         g_controlWindow = nullptr;
-        for (MultiplierKind kind : {MultiplierKind::CallArea, MultiplierKind::Continent, MultiplierKind::Dxcc})
-            CloseMultiplierWindow(kind);
+        CloseMultiplierWindows();
         UnlinkFromHost();
         g_setupDialog = nullptr;
         delete dialog;

@@ -4,10 +4,5 @@
 
 class CCont : public CMarkWindow<6> {
 public:
-    explicit CCont(HINSTANCE resources);
-
-protected:
-    // The flags (EU, AF, NA, AS, SA, OC) with their check boxes, in pairs of the upper and
-    // lower row.
-    void DoDataExchange(CDataExchange* pDX) override;
+    CCont(HINSTANCE resources, bool onTop);
 };

@@ -1,19 +1,16 @@
 #pragma once
-// Multiplier: the DXCC window (dialog 104). Its whole client area is the grid, which shows
-// the worked multipliers while no call is typed, and otherwise the typed call's earlier QSOs
-// band by band with the current band highlighted.
+// Multiplier: the DXCC window (dialog 104). Its whole client area is the grid.
 #include "windows/DxccGrid.h"
-#include "windows/MultiplierWindow.h"
+#include "windows/PluginWindow.h"
 
-class Multiplier : public CMultiplierWindow {
+class Multiplier : public CPluginWindow {
 public:
-    explicit Multiplier(HINSTANCE resources);
+    Multiplier(HINSTANCE resources, bool onTop);
 
     // Repaints the grid from the current state without erasing it first.
     void RepaintGrid();
 
 protected:
-    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     // WM_SIZE fits the grid to the client area.
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
