@@ -5,11 +5,10 @@
 
 #include <string>
 
-#include "ui/UiThread.h"
-
-IDispatch* g_hostDispatch = nullptr;
-
 namespace {
+
+// The host's object of this UI run, or null.
+IDispatch* g_hostDispatch = nullptr;
 
 const DISPID kFrequencyId = 2;
 const DISPID kFieldId = 8;
@@ -79,8 +78,10 @@ public:
     DWORD STDMETHODCALLTYPE RetryRejectedCall(HTASK, DWORD, DWORD) override { return static_cast<DWORD>(-1); }
     DWORD STDMETHODCALLTYPE MessagePending(HTASK, DWORD, DWORD) override
     {
-        return UiRunClosing() ? PENDINGMSG_CANCELCALL : PENDINGMSG_WAITDEFPROCESS;
+        return m_run && m_run->Closing() ? PENDINGMSG_CANCELCALL : PENDINGMSG_WAITDEFPROCESS;
     }
+
+    const UiRun* m_run = nullptr;
 };
 
 CancelWhenClosing g_messageFilter;
@@ -88,11 +89,12 @@ bool g_comInitialised = false;
 
 } // namespace
 
-void LinkToHost()
+void LinkToHost(const UiRun& run)
 {
     CLSID hostClass;
     const HRESULT found = CLSIDFromProgID(L"Kelb2.Application", &hostClass);
     g_comInitialised = SUCCEEDED(CoInitialize(nullptr));
+    g_messageFilter.m_run = &run;
     CoRegisterMessageFilter(&g_messageFilter, nullptr);
     if (FAILED(found))
         return;
@@ -117,6 +119,8 @@ void UnlinkFromHost()
     CoUninitialize();
     g_comInitialised = false;
 }
+
+bool LinkedToHost() { return g_hostDispatch != nullptr; }
 
 double GetHostFrequency()
 {

@@ -3,11 +3,11 @@
 // dispatch interface by fixed dispatch ids only. It belongs to the UI thread's COM apartment:
 // linked when the control window opens, released when its UI run ends.
 #include <windows.h>
-#include <oaidl.h>
 
 #include <stdexcept>
 
 #include "platform/CString.h"
+#include "ui/UiRun.h"
 
 // A host call that failed or was refused; it ends the refresh that made it.
 struct HostCallFailed : std::runtime_error {
@@ -15,11 +15,11 @@ struct HostCallFailed : std::runtime_error {
     HRESULT result;
 };
 
-// The host's object of this UI run, or null: not registered, not running, or refusing.
-extern IDispatch* g_hostDispatch;
-
-// Initialises COM on this thread and looks up the running host object.
-void LinkToHost();
+// Initialises COM on this thread and looks up the running host object. Host calls still
+// waiting once `run` is closing are cancelled.
+void LinkToHost(const UiRun& run);
+// True when the host's object was found: not registered, not running or refusing gives none.
+bool LinkedToHost();
 // Releases the host object and uninitialises COM on this thread.
 void UnlinkFromHost();
 

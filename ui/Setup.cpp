@@ -2,7 +2,7 @@
 
 #include "engine/ContestState.h"
 #include "ui/HostLink.h"
-#include "ui/UiThread.h"
+#include "ui/StatsMessages.h"
 #include "windows/WindowColours.h"
 
 namespace {
@@ -27,7 +27,7 @@ void WriteFlag(const char* key, int on) { Contest().settings.WriteString(key, on
 } // namespace
 
 // Always topmost.
-Setup::Setup(HINSTANCE resources) : CPluginWindow(IDD, resources, kSetupPlace, true) {}
+Setup::Setup(HINSTANCE resources, UiRun& run) : CPluginWindow(IDD, resources, kSetupPlace, true), m_run(run) {}
 
 void Setup::DoDataExchange(CDataExchange* pDX)
 {
@@ -41,7 +41,7 @@ void Setup::DoDataExchange(CDataExchange* pDX)
 BOOL Setup::OnInitDialog()
 {
     CPluginWindow::OnInitDialog();
-    ControlWindowOpened(m_hWnd);
+    m_run.ControlWindowOpened(m_hWnd);
     m_windowOnTop = g_windowOnTop = ReadFlag(kWindowOnTopKey);
     m_viewCallArea = ReadFlag(kViewCallAreaKey);
     m_viewDxcc = ReadFlag(kViewDxccKey);
@@ -49,7 +49,7 @@ BOOL Setup::OnInitDialog()
     UpdateData(FALSE);
     ShowTexts();
     m_brush.CreateSolidBrush(kWindowBackground);
-    LinkToHost();
+    LinkToHost(m_run);
     try {
         RunHostMacro("<MODE:RTTY>");
         RunHostMacro("<BAUDRATE:45.45>");

@@ -7,13 +7,15 @@
 #include "platform/win32/Gdi.h"
 #include "resources/resource.h"
 #include "ui/OpenWindows.h"
+#include "ui/UiRun.h"
 #include "windows/PluginWindow.h"
 
 class Setup : public CPluginWindow {
 public:
     enum { IDD = IDD_SETUP };
 
-    explicit Setup(HINSTANCE resources);
+    // `run`: the UI run that shows this window.
+    Setup(HINSTANCE resources, UiRun& run);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -30,7 +32,10 @@ private:
     LRESULT OnStatsRefresh(WPARAM wParam, LPARAM lParam);
     void OpenWantedWindows();
     void RefreshFromHost();
+    // After every host call: the run may have begun to end meanwhile.
+    void StopIfClosing() const;
 
+    UiRun& m_run;
     CBrush m_brush;
     int m_viewDxcc = 0;
     int m_viewCallArea = 0;

@@ -11,8 +11,6 @@ CTestApp theApp;
 
 namespace {
 
-Win32WindowSide g_win32WindowSide;
-
 // Set when an unload had to leave the library loaded for a UI thread that did not end in time.
 // Constant-initialised, so the entry point may read it before the C runtime has started.
 bool g_keptForUiThread = false;
@@ -24,7 +22,9 @@ BOOL CTestApp::InitInstance()
     // A new load of an image that an unload kept starts from a fresh contest.
     if (std::exchange(g_keptForUiThread, false))
         ResetContest();
-    InstallWindowSide(&g_win32WindowSide);
+    // Made once, when DllMain has stored the library's module.
+    static Win32WindowSide windowSide(m_hInstance);
+    InstallWindowSide(&windowSide);
     return CWinApp::InitInstance();
 }
 

@@ -4,7 +4,6 @@
 #include "engine/Refresh.h"
 #include "ui/HostLink.h"
 #include "ui/Setup.h"
-#include "ui/UiThread.h"
 #include "windows/CallAreaWindow.h"
 #include "windows/ContinentWindow.h"
 #include "windows/DxccWindow.h"
@@ -12,13 +11,6 @@
 namespace {
 
 const int kTypedCallField = 5;
-
-// After every host call: the run may have begun to end meanwhile.
-void StopIfClosing()
-{
-    if (UiRunClosing())
-        throw HostCallFailed(RPC_E_CALL_CANCELED);
-}
 
 // Sets a window's title only when it changes: under Wine every new title goes to the X
 // server and repaints the frame, close to a millisecond for each of the three windows.
@@ -38,9 +30,9 @@ LRESULT Setup::OnStatsRefresh(WPARAM, LPARAM)
     } catch (const HostCallFailed&) {
         // A failed or refused host call ends this refresh quietly; later ones try again.
     }
-    if (!UiRunClosing())
+    if (!m_run.Closing())
         RefreshFinished();
-    UiRunStarted();
+    m_run.Started();
     return 0;
 }
 
@@ -54,9 +46,15 @@ void Setup::OpenWantedWindows()
         OpenMultiplierWindow(MultiplierKind::CallArea, Resources());
 }
 
+void Setup::StopIfClosing() const
+{
+    if (m_run.Closing())
+        throw HostCallFailed(RPC_E_CALL_CANCELED);
+}
+
 void Setup::RefreshFromHost()
 {
-    if (!g_hostDispatch || UiRunClosing())
+    if (!LinkedToHost() || m_run.Closing())
         return;
     const CString call = GetHostField(kTypedCallField);
     StopIfClosing();
