@@ -1,7 +1,6 @@
 #include "ui/Setup.h"
 
 #include "engine/ContestState.h"
-#include "ui/HostLink.h"
 #include "ui/StatsMessages.h"
 #include "windows/WindowColours.h"
 
@@ -49,10 +48,10 @@ BOOL Setup::OnInitDialog()
     UpdateData(FALSE);
     ShowTexts();
     m_brush.CreateSolidBrush(kWindowBackground);
-    LinkToHost(m_run);
+    m_host.Link(m_run);
     try {
-        RunHostMacro("<MODE:RTTY>");
-        RunHostMacro("<BAUDRATE:45.45>");
+        m_host.RunMacro("<MODE:RTTY>");
+        m_host.RunMacro("<BAUDRATE:45.45>");
     } catch (const HostCallFailed&) {
         // A host that refuses the start macros still gets its refreshes.
     }

@@ -6,6 +6,7 @@
 
 #include "platform/win32/Gdi.h"
 #include "resources/resource.h"
+#include "ui/HostLink.h"
 #include "ui/OpenWindows.h"
 #include "ui/UiRun.h"
 #include "windows/PluginWindow.h"
@@ -36,6 +37,7 @@ private:
     void StopIfClosing() const;
 
     UiRun& m_run;
+    HostLink m_host;
     CBrush m_brush;
     int m_viewDxcc = 0;
     int m_viewCallArea = 0;

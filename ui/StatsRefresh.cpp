@@ -2,7 +2,6 @@
 // host for the typed call and the frequency, and brings every open window up to date from
 // the contest state.
 #include "engine/Refresh.h"
-#include "ui/HostLink.h"
 #include "ui/Setup.h"
 #include "windows/CallAreaWindow.h"
 #include "windows/ContinentWindow.h"
@@ -54,19 +53,19 @@ void Setup::StopIfClosing() const
 
 void Setup::RefreshFromHost()
 {
-    if (!LinkedToHost() || m_run.Closing())
+    if (!m_host.Linked() || m_run.Closing())
         return;
-    const CString call = GetHostField(kTypedCallField);
+    const CString call = m_host.GetField(kTypedCallField);
     StopIfClosing();
     if (!ShowEnteredCall(call))
         return;
     if (!call.IsEmpty() && g_dxccWindow)
         ShowTitle(*g_dxccWindow, CurrentTitles().dxcc);
 
-    const double frequency = GetHostFrequency();
+    const double frequency = m_host.GetFrequency();
     StopIfClosing();
     if (SpotMacroDue(frequency)) {
-        RunHostMacro("<SP1>");
+        m_host.RunMacro("<SP1>");
         StopIfClosing();
         SpotMacroSent(frequency);
     }

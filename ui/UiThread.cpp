@@ -3,7 +3,6 @@
 #include <mutex>
 
 #include "platform/win32/ScopedHandle.h"
-#include "ui/HostLink.h"
 #include "ui/OpenWindows.h"
 #include "ui/Setup.h"
 #include "ui/StatsMessages.h"
@@ -105,8 +104,8 @@ void RunUi() noexcept
         g_phase = RunPhase::Ending;
         g_controlWindow = nullptr;
         CloseMultiplierWindows();
-        UnlinkFromHost();
         g_setupDialog = nullptr;
+        // With the window's object goes its link to the host.
         delete dialog;
     } catch (...) {
         g_controlWindow = nullptr;
