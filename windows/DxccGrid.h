@@ -5,21 +5,12 @@
 #include <windows.h>
 
 #include "platform/win32/Button.h"
-#include "platform/win32/Gdi.h"
+#include "windows/MemDC.h"
 
 class CCqWwInfoButton : public CButton {
 public:
     void DrawItem(LPDRAWITEMSTRUCT item) override;
 
 private:
-    // Makes the off-screen context and bitmap for a picture of this size unless they are so
-    // already; false when they cannot be made.
-    bool OffScreenOfSize(const CDC& target, SIZE size);
-
-    // The off-screen picture, kept from paint to paint while the grid keeps its size: under
-    // Wine a new memory context and bitmap cost a quarter of every paint. The bitmap comes
-    // first so that the context, which holds it selected, goes first.
-    CBitmap m_offScreenBitmap;
-    CDC m_offScreen;
-    SIZE m_offScreenSize = {};
+    CMemDC m_offScreen;
 };
