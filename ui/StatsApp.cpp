@@ -1,11 +1,21 @@
-#include "ui/StatsApp.h"
-
+// The library's application object and entry point: loading installs the window side,
+// unloading ends the UI run.
 #include <utility>
 
 #include "engine/ContestState.h"
 #include "engine/WindowSide.h"
+#include "platform/win32/WinApp.h"
 #include "ui/UiThread.h"
 #include "ui/Win32WindowSide.h"
+
+class CTestApp : public CWinApp {
+public:
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+
+    // Set when the library is detached because the process ends.
+    bool m_processEnding = false;
+};
 
 CTestApp theApp;
 
