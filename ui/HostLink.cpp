@@ -5,10 +5,6 @@
 
 #include <string>
 
-#include "ui/UiThread.h"
-
-IDispatch* g_hostDispatch = nullptr;
-
 namespace {
 
 const DISPID kFrequencyId = 2;
@@ -24,12 +20,12 @@ struct Variant : VARIANT {
 };
 
 // Calls the host; `argument` may be null for none.
-void Invoke(DISPID id, WORD kind, VARIANT* argument, Variant& result)
+void Invoke(IDispatch* host, DISPID id, WORD kind, VARIANT* argument, Variant& result)
 {
-    if (!g_hostDispatch)
+    if (!host)
         throw HostCallFailed(E_POINTER);
     DISPPARAMS parameters = {argument, nullptr, argument ? 1u : 0u, 0};
-    const HRESULT hr = g_hostDispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, kind, &parameters, &result, nullptr, nullptr);
+    const HRESULT hr = host->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, kind, &parameters, &result, nullptr, nullptr);
     if (FAILED(hr))
         throw HostCallFailed(hr);
 }
@@ -79,73 +75,65 @@ public:
     DWORD STDMETHODCALLTYPE RetryRejectedCall(HTASK, DWORD, DWORD) override { return static_cast<DWORD>(-1); }
     DWORD STDMETHODCALLTYPE MessagePending(HTASK, DWORD, DWORD) override
     {
-        return UiRunClosing() ? PENDINGMSG_CANCELCALL : PENDINGMSG_WAITDEFPROCESS;
+        return m_run && m_run->Closing() ? PENDINGMSG_CANCELCALL : PENDINGMSG_WAITDEFPROCESS;
     }
+
+    const UiRun* m_run = nullptr;
 };
 
 CancelWhenClosing g_messageFilter;
-bool g_comInitialised = false;
 
 } // namespace
 
-void LinkToHost()
+HostLink::~HostLink()
 {
-    CLSID hostClass;
-    const HRESULT found = CLSIDFromProgID(L"Kelb2.Application", &hostClass);
-    g_comInitialised = SUCCEEDED(CoInitialize(nullptr));
-    CoRegisterMessageFilter(&g_messageFilter, nullptr);
-    if (FAILED(found))
-        return;
-    IUnknown* running = nullptr;
-    if (FAILED(GetActiveObject(hostClass, nullptr, &running)) || !running)
-        return;
-    void* dispatch = nullptr;
-    if (SUCCEEDED(running->QueryInterface(IID_IDispatch, &dispatch)))
-        g_hostDispatch = static_cast<IDispatch*>(dispatch);
-    running->Release();
-}
-
-void UnlinkFromHost()
-{
-    if (g_hostDispatch) {
-        g_hostDispatch->Release();
-        g_hostDispatch = nullptr;
-    }
-    if (!g_comInitialised)
+    m_host.Reset();
+    if (!m_comInitialised)
         return;
     CoRegisterMessageFilter(nullptr, nullptr);
     CoUninitialize();
-    g_comInitialised = false;
 }
 
-double GetHostFrequency()
+void HostLink::Link(const UiRun& run)
+{
+    CLSID hostClass;
+    const HRESULT found = CLSIDFromProgID(L"Kelb2.Application", &hostClass);
+    m_comInitialised = SUCCEEDED(CoInitialize(nullptr));
+    g_messageFilter.m_run = &run;
+    CoRegisterMessageFilter(&g_messageFilter, nullptr);
+    Microsoft::WRL::ComPtr<IUnknown> running;
+    if (SUCCEEDED(found) && SUCCEEDED(GetActiveObject(hostClass, nullptr, &running)) && running)
+        running.As(&m_host);
+}
+
+double HostLink::GetFrequency() const
 {
     Variant result;
-    Invoke(kFrequencyId, DISPATCH_PROPERTYGET, nullptr, result);
+    Invoke(m_host.Get(), kFrequencyId, DISPATCH_PROPERTYGET, nullptr, result);
     if (FAILED(VariantChangeType(&result, &result, 0, VT_R8)))
         throw HostCallFailed(DISP_E_TYPEMISMATCH);
     return result.dblVal;
 }
 
-CString GetHostField(int index)
+CString HostLink::GetField(int index) const
 {
     Variant argument;
     argument.vt = VT_I4;
     argument.lVal = index;
     Variant result;
-    Invoke(kFieldId, DISPATCH_METHOD, &argument, result);
+    Invoke(m_host.Get(), kFieldId, DISPATCH_METHOD, &argument, result);
     // A result that is not a string reads as no text rather than as a stray pointer.
     return result.vt == VT_BSTR ? AnsiText(result.bstrVal) : CString();
 }
 
-void RunHostMacro(const char* text)
+void HostLink::RunMacro(const char* text) const
 {
-    if (!g_hostDispatch)
+    if (!m_host)
         return;
     const std::wstring wide = WideText(text ? text : "");
     Variant argument;
     argument.vt = VT_BSTR;
     argument.bstrVal = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
     Variant result;
-    Invoke(kMacroId, DISPATCH_METHOD, &argument, result);
+    Invoke(m_host.Get(), kMacroId, DISPATCH_METHOD, &argument, result);
 }

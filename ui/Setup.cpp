@@ -1,10 +1,8 @@
 #include "ui/Setup.h"
 
 #include "engine/ContestState.h"
-#include "ui/HostLink.h"
-#include "ui/UiThread.h"
-#include "ui/WindowColours.h"
-#include "ui/WindowPosition.h"
+#include "ui/StatsMessages.h"
+#include "windows/WindowColours.h"
 
 namespace {
 
@@ -27,13 +25,8 @@ void WriteFlag(const char* key, int on) { Contest().settings.WriteString(key, on
 
 } // namespace
 
-Setup::Setup(HINSTANCE resources) : CDialog(IDD, resources) {}
-
-Setup::~Setup()
-{
-    if (m_brush)
-        DeleteObject(m_brush);
-}
+// Always topmost.
+Setup::Setup(HINSTANCE resources, UiRun& run) : CPluginWindow(IDD, resources, kSetupPlace, true), m_run(run) {}
 
 void Setup::DoDataExchange(CDataExchange* pDX)
 {
@@ -46,22 +39,19 @@ void Setup::DoDataExchange(CDataExchange* pDX)
 
 BOOL Setup::OnInitDialog()
 {
-    CDialog::OnInitDialog();
-    ControlWindowOpened(m_hWnd);
-    LoadWindowPosition(m_hWnd, kSetupPlace);
+    CPluginWindow::OnInitDialog();
+    m_run.ControlWindowOpened(m_hWnd);
     m_windowOnTop = g_windowOnTop = ReadFlag(kWindowOnTopKey);
     m_viewCallArea = ReadFlag(kViewCallAreaKey);
     m_viewDxcc = ReadFlag(kViewDxccKey);
     m_viewContinent = ReadFlag(kViewContinentKey);
     UpdateData(FALSE);
     ShowTexts();
-    m_brush = CreateSolidBrush(kWindowBackground);
-    SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadIconA(Resources(), MAKEINTRESOURCEA(IDI_STATS))));
-    LinkToHost();
+    m_brush.CreateSolidBrush(kWindowBackground);
+    m_host.Link(m_run);
     try {
-        RunHostMacro("<MODE:RTTY>");
-        RunHostMacro("<BAUDRATE:45.45>");
+        m_host.RunMacro("<MODE:RTTY>");
+        m_host.RunMacro("<BAUDRATE:45.45>");
     } catch (const HostCallFailed&) {
         // A host that refuses the start macros still gets its refreshes.
     }
@@ -91,9 +81,6 @@ INT_PTR Setup::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
         return reinterpret_cast<INT_PTR>(OnCtlColor(reinterpret_cast<HDC>(wParam), m_brush));
     switch (message) {
-    case WM_SETCURSOR:
-        SaveWindowPosition(m_hWnd, kSetupPlace);
-        return FALSE;
     case WM_STATS_REFRESH:
         OnStatsRefresh(wParam, lParam);
         return TRUE;
@@ -107,19 +94,23 @@ INT_PTR Setup::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (HIWORD(wParam) != BN_CLICKED)
             break;
         switch (LOWORD(wParam)) {
-        case IDC_VIEW_DXCC: OnViewDxcc(); return TRUE;
-        case IDC_VIEW_CALL_AREA: OnViewCallArea(); return TRUE;
-        case IDC_VIEW_CONTINENT: OnViewContinent(); return TRUE;
-        case IDC_WINDOW_ON_TOP: OnWindowOnTop(); return TRUE;
+        case IDC_VIEW_DXCC:
+            ToggleView(MultiplierKind::Dxcc, m_viewDxcc, kViewDxccKey);
+            return TRUE;
+        case IDC_VIEW_CALL_AREA:
+            ToggleView(MultiplierKind::CallArea, m_viewCallArea, kViewCallAreaKey);
+            return TRUE;
+        case IDC_VIEW_CONTINENT:
+            ToggleView(MultiplierKind::Continent, m_viewContinent, kViewContinentKey);
+            return TRUE;
+        case IDC_WINDOW_ON_TOP:
+            OnWindowOnTop();
+            return TRUE;
         }
         break;
     }
-    return CDialog::OnMessage(message, wParam, lParam);
+    return CPluginWindow::OnMessage(message, wParam, lParam);
 }
-
-void Setup::OnViewDxcc() { ToggleView(MultiplierKind::Dxcc, m_viewDxcc, kViewDxccKey); }
-void Setup::OnViewCallArea() { ToggleView(MultiplierKind::CallArea, m_viewCallArea, kViewCallAreaKey); }
-void Setup::OnViewContinent() { ToggleView(MultiplierKind::Continent, m_viewContinent, kViewContinentKey); }
 
 // Toggles on the window's existence; the auto check box has toggled itself.
 void Setup::ToggleView(MultiplierKind kind, int& wanted, const char* key)
@@ -128,7 +119,7 @@ void Setup::ToggleView(MultiplierKind kind, int& wanted, const char* key)
         CloseMultiplierWindow(kind);
         wanted = 0;
     } else {
-        OpenMultiplierWindow(kind);
+        OpenMultiplierWindow(kind, Resources());
         wanted = 1;
         PostMessage(WM_STATS_REFRESH);
     }
@@ -140,8 +131,7 @@ void Setup::OnWindowOnTop()
 {
     m_windowOnTop = g_windowOnTop = m_windowOnTop ? 0 : 1;
     WriteFlag(kWindowOnTopKey, m_windowOnTop);
-    for (MultiplierKind kind : {MultiplierKind::Dxcc, MultiplierKind::CallArea, MultiplierKind::Continent})
-        CloseMultiplierWindow(kind);
+    CloseMultiplierWindows();
     UpdateData(FALSE);
     PostMessage(WM_STATS_REFRESH);
 }
@@ -149,7 +139,6 @@ void Setup::OnWindowOnTop()
 // Ends the UI run: the multiplier windows first, then this window.
 void Setup::CloseAll()
 {
-    for (MultiplierKind kind : {MultiplierKind::CallArea, MultiplierKind::Continent, MultiplierKind::Dxcc})
-        CloseMultiplierWindow(kind);
+    CloseMultiplierWindows();
     EndDialog(IDCANCEL);
 }

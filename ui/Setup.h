@@ -4,29 +4,27 @@
 // the refresh requests and opens and closes the multiplier windows. Always topmost.
 #include <windows.h>
 
-#include "platform/win32/Dialog.h"
+#include "platform/win32/Gdi.h"
 #include "resources/resource.h"
-#include "ui/MultiplierWindows.h"
+#include "ui/HostLink.h"
+#include "ui/OpenWindows.h"
+#include "ui/UiRun.h"
+#include "windows/PluginWindow.h"
 
-class Setup : public CDialog {
+class Setup : public CPluginWindow {
 public:
     enum { IDD = IDD_SETUP };
 
-    explicit Setup(HINSTANCE resources);
-    ~Setup() override;
+    // `run`: the UI run that shows this window.
+    Setup(HINSTANCE resources, UiRun& run);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    // Enter does not end the control window.
-    void OnOK() override {}
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void ShowTexts();
-    void OnViewDxcc();
-    void OnViewCallArea();
-    void OnViewContinent();
     void ToggleView(MultiplierKind kind, int& wanted, const char* key);
     void OnWindowOnTop();
     void CloseAll();
@@ -35,8 +33,12 @@ private:
     LRESULT OnStatsRefresh(WPARAM wParam, LPARAM lParam);
     void OpenWantedWindows();
     void RefreshFromHost();
+    // After every host call: the run may have begun to end meanwhile.
+    void StopIfClosing() const;
 
-    HBRUSH m_brush = nullptr;
+    UiRun& m_run;
+    HostLink m_host;
+    CBrush m_brush;
     int m_viewDxcc = 0;
     int m_viewCallArea = 0;
     int m_viewContinent = 0;

@@ -1,17 +1,25 @@
-#include "ui/StatsApp.h"
-
+// The library's application object and entry point: loading installs the window side,
+// unloading ends the UI run.
 #include <utility>
 
 #include "engine/ContestState.h"
 #include "engine/WindowSide.h"
+#include "platform/win32/WinApp.h"
 #include "ui/UiThread.h"
 #include "ui/Win32WindowSide.h"
+
+class CTestApp : public CWinApp {
+public:
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+
+    // Set when the library is detached because the process ends.
+    bool m_processEnding = false;
+};
 
 CTestApp theApp;
 
 namespace {
-
-Win32WindowSide g_win32WindowSide;
 
 // Set when an unload had to leave the library loaded for a UI thread that did not end in time.
 // Constant-initialised, so the entry point may read it before the C runtime has started.
@@ -24,7 +32,9 @@ BOOL CTestApp::InitInstance()
     // A new load of an image that an unload kept starts from a fresh contest.
     if (std::exchange(g_keptForUiThread, false))
         ResetContest();
-    InstallWindowSide(&g_win32WindowSide);
+    // Made once, when DllMain has stored the library's module.
+    static Win32WindowSide windowSide(m_hInstance);
+    InstallWindowSide(&windowSide);
     return CWinApp::InitInstance();
 }
 

@@ -2,23 +2,14 @@
 // host for the typed call and the frequency, and brings every open window up to date from
 // the contest state.
 #include "engine/Refresh.h"
-#include "ui/HostLink.h"
 #include "ui/Setup.h"
-#include "ui/UiThread.h"
-#include "windows/CallArea.h"
-#include "windows/Continent.h"
-#include "windows/Multiplier.h"
+#include "windows/CallAreaWindow.h"
+#include "windows/ContinentWindow.h"
+#include "windows/DxccWindow.h"
 
 namespace {
 
 const int kTypedCallField = 5;
-
-// After every host call: the run may have begun to end meanwhile.
-void StopIfClosing()
-{
-    if (UiRunClosing())
-        throw HostCallFailed(RPC_E_CALL_CANCELED);
-}
 
 // Sets a window's title only when it changes: under Wine every new title goes to the X
 // server and repaints the frame, close to a millisecond for each of the three windows.
@@ -38,37 +29,43 @@ LRESULT Setup::OnStatsRefresh(WPARAM, LPARAM)
     } catch (const HostCallFailed&) {
         // A failed or refused host call ends this refresh quietly; later ones try again.
     }
-    if (!UiRunClosing())
+    if (!m_run.Closing())
         RefreshFinished();
-    UiRunStarted();
+    m_run.Started();
     return 0;
 }
 
 void Setup::OpenWantedWindows()
 {
     if (m_viewDxcc && !g_dxccWindow)
-        OpenMultiplierWindow(MultiplierKind::Dxcc);
+        OpenMultiplierWindow(MultiplierKind::Dxcc, Resources());
     if (m_viewContinent && !g_continentWindow)
-        OpenMultiplierWindow(MultiplierKind::Continent);
+        OpenMultiplierWindow(MultiplierKind::Continent, Resources());
     if (m_viewCallArea && !g_callAreaWindow)
-        OpenMultiplierWindow(MultiplierKind::CallArea);
+        OpenMultiplierWindow(MultiplierKind::CallArea, Resources());
+}
+
+void Setup::StopIfClosing() const
+{
+    if (m_run.Closing())
+        throw HostCallFailed(RPC_E_CALL_CANCELED);
 }
 
 void Setup::RefreshFromHost()
 {
-    if (!g_hostDispatch || UiRunClosing())
+    if (!m_host.Linked() || m_run.Closing())
         return;
-    const CString call = GetHostField(kTypedCallField);
+    const CString call = m_host.GetField(kTypedCallField);
     StopIfClosing();
     if (!ShowEnteredCall(call))
         return;
     if (!call.IsEmpty() && g_dxccWindow)
         ShowTitle(*g_dxccWindow, CurrentTitles().dxcc);
 
-    const double frequency = GetHostFrequency();
+    const double frequency = m_host.GetFrequency();
     StopIfClosing();
     if (SpotMacroDue(frequency)) {
-        RunHostMacro("<SP1>");
+        m_host.RunMacro("<SP1>");
         StopIfClosing();
         SpotMacroSent(frequency);
     }

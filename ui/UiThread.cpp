@@ -3,10 +3,10 @@
 #include <mutex>
 
 #include "platform/win32/ScopedHandle.h"
-#include "ui/HostLink.h"
-#include "ui/MultiplierWindows.h"
+#include "ui/OpenWindows.h"
 #include "ui/Setup.h"
-#include "ui/StatsApp.h"
+#include "ui/StatsMessages.h"
+#include "ui/UiRun.h"
 
 std::atomic<Setup*> g_setupDialog{nullptr};
 
@@ -29,6 +29,8 @@ std::atomic<RunPhase> g_phase{RunPhase::Idle};
 std::atomic<HWND> g_controlWindow{nullptr};
 std::atomic<bool> g_closing{false};
 std::atomic<Leaving> g_leaving{Leaving::Pending};
+// This library: the run's windows come from it, and a run it was kept loaded for releases it.
+HINSTANCE g_module = nullptr;
 
 // The host's side of the run, kept by whichever host thread starts or ends it. Recursive,
 // because the waits handle the host's messages, from which the host may call an export again.
@@ -67,25 +69,43 @@ RunHandles g_run;
 [[noreturn]] void LeaveRun(HANDLE ended)
 {
     if (g_leaving.exchange(Leaving::OnItsOwn) == Leaving::ReleasingTheLibrary) {
-        const HMODULE library = theApp.m_hInstance;
+        const HMODULE library = g_module;
         SetEvent(ended);
         FreeLibraryAndExitThread(library, 0);
     }
     SignalRunEndedAndExit(ended);
 }
 
+// The run as its control window and host link see it.
+class CurrentRun : public UiRun {
+public:
+    void ControlWindowOpened(HWND window) override
+    {
+        g_controlWindow = window;
+        if (g_closing)
+            PostMessageA(window, WM_STATS_CLOSE_ALL, 0, 0);
+    }
+    void Started() override
+    {
+        RunPhase starting = RunPhase::Starting;
+        if (g_phase.compare_exchange_strong(starting, RunPhase::Running))
+            SetEvent(g_run.started.Get());
+    }
+    bool Closing() const override { return g_closing; }
+};
+CurrentRun g_currentRun;
+
 void RunUi() noexcept
 {
     try {
-        Setup* dialog = new Setup(theApp.m_hInstance);
+        Setup* dialog = new Setup(g_module, g_currentRun);
         g_setupDialog = dialog;
         dialog->DoModal();
         g_phase = RunPhase::Ending;
         g_controlWindow = nullptr;
-        for (MultiplierKind kind : {MultiplierKind::CallArea, MultiplierKind::Continent, MultiplierKind::Dxcc})
-            CloseMultiplierWindow(kind);
-        UnlinkFromHost();
+        CloseMultiplierWindows();
         g_setupDialog = nullptr;
+        // With the window's object goes its link to the host.
         delete dialog;
     } catch (...) {
         g_controlWindow = nullptr;
@@ -161,8 +181,9 @@ bool EndRun(DWORD timeoutMs)
     return true;
 }
 
-bool BeginRun()
+bool BeginRun(HINSTANCE module)
 {
+    g_module = module;
     g_closing = false;
     g_leaving = Leaving::Pending;
     g_run.started.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
@@ -196,35 +217,19 @@ bool KeepLibraryForUiThread()
 
 } // namespace
 
-void ControlWindowOpened(HWND window)
-{
-    g_controlWindow = window;
-    if (g_closing)
-        PostMessageA(window, WM_STATS_CLOSE_ALL, 0, 0);
-}
-
-void UiRunStarted()
-{
-    RunPhase starting = RunPhase::Starting;
-    if (g_phase.compare_exchange_strong(starting, RunPhase::Running))
-        SetEvent(g_run.started.Get());
-}
-
-bool UiRunClosing() { return g_closing; }
-
 void PostToControlWindow(UINT message)
 {
     if (const HWND window = g_controlWindow)
         PostMessageA(window, message, 0, 0);
 }
 
-void StartUiThread()
+void StartUiThread(HINSTANCE module)
 {
     std::lock_guard<std::recursive_mutex> lock(g_lifecycle);
     // Asked again while the run comes up: that run is the one asked for.
     if (g_phase == RunPhase::Starting && RunUnderWay())
         return;
-    if (!EndRun(kRunEndTimeoutMs) || !BeginRun())
+    if (!EndRun(kRunEndTimeoutMs) || !BeginRun(module))
         return;
     // The run's start-up needs the loader lock (the thread's own start, the dialog templates),
     // which an unload holds, so the host gets control back only once the run is past it.

@@ -11,20 +11,12 @@ class Setup;
 // The control window of the current UI run; null when no UI run is under way.
 extern std::atomic<Setup*> g_setupDialog;
 
-// The refresh request, posted to the control window (wParam and lParam 0).
-constexpr UINT WM_STATS_REFRESH = WM_USER + 500;
-// Clears the marks of the continent and call-area windows; posted by a QSO removal ahead of
-// its refresh, so the marks are gone before that refresh runs.
-constexpr UINT WM_STATS_CLEAR_MARKS = WM_USER + 501;
-// Ends the UI run: closes the multiplier windows, then the control window.
-constexpr UINT WM_STATS_CLOSE_ALL = WM_USER + 502;
-
-// Starts a UI run on a thread of its own, ending the last one first, and returns once the new
-// run is past its start-up (its control window and the wanted multiplier windows are up and
-// linked to the host), or after a bounded wait. Meanwhile the calling thread handles its
-// messages, so a host that serves its automation object on it answers the starting run. Only
-// one run is ever under way.
-void StartUiThread();
+// Starts a UI run of the windows of `module` (this library) on a thread of its own, ending the
+// last one first, and returns once the new run is past its start-up (its control window and
+// the wanted multiplier windows are up and linked to the host), or after a bounded wait.
+// Meanwhile the calling thread handles its messages, so a host that serves its automation
+// object on it answers the starting run. Only one run is ever under way.
+void StartUiThread(HINSTANCE module);
 
 // Posts `message` to the control window of the current run; nothing without one.
 void PostToControlWindow(UINT message);
@@ -35,12 +27,3 @@ void PostToControlWindow(UINT message);
 // end in that time: the library must then stay loaded, untouched, for that thread, which
 // releases it as it leaves.
 bool EndUiRunForUnload(bool processEnding);
-
-// True once the plug-in has begun to end the UI run: host calls still waiting are cancelled
-// and the refresh stops at once.
-bool UiRunClosing();
-
-// The UI thread's part, called by the control window: when it opens, and when its first
-// refresh has opened the wanted windows (the run is past its start-up).
-void ControlWindowOpened(HWND window);
-void UiRunStarted();

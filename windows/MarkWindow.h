@@ -9,9 +9,9 @@
 
 #include "platform/CString.h"
 #include "platform/win32/Gdi.h"
-#include "ui/WindowColours.h"
 #include "windows/AdvancedButton.h"
-#include "windows/MultiplierWindow.h"
+#include "windows/PluginWindow.h"
+#include "windows/WindowColours.h"
 
 constexpr COLORREF kUnworkedFace = RGB(0, 255, 0);
 constexpr COLORREF kUnworkedLabel = RGB(1, 1, 1);
@@ -27,7 +27,7 @@ struct MarkButton {
 };
 
 template <std::size_t N>
-class CMarkWindow : public CMultiplierWindow {
+class CMarkWindow : public CPluginWindow {
 public:
     // Marks the multiplier with exactly this code (case counts) worked; nothing for an
     // unknown code or one already marked.
@@ -58,27 +58,31 @@ public:
 
 protected:
     // `table`: the buttons in control-id order.
-    CMarkWindow(UINT templateId, HINSTANCE resources, const WindowPlace& place, const std::array<MarkButton, N>& table)
-        : CMultiplierWindow(templateId, resources, place), m_table(table)
+    CMarkWindow(UINT templateId, HINSTANCE resources, const WindowPlace& place, bool onTop,
+                const std::array<MarkButton, N>& table)
+        : CPluginWindow(templateId, resources, place, onTop), m_table(table)
     {
     }
 
-    // DDX_Check of the button that shows m_worked[flag]. A mark that the control already holds
+    // DDX_Check of each button with the flag it shows. A mark that the control already holds
     // is not sent again: the buttons are owner-drawn and nothing but this exchange sets their
     // check state, and under Wine each BM_SETCHECK costs some 25 us, which made the forty of
     // the call-area window half of every refresh.
-    void ExchangeMark(CDataExchange* pDX, int controlId, std::size_t flag)
+    void DoDataExchange(CDataExchange* pDX) override
     {
-        int& worked = m_worked[flag];
-        if (!pDX->m_bSaveAndValidate && m_exchanged[flag] == worked)
-            return;
-        DDX_Check(pDX, controlId, worked);
-        m_exchanged[flag] = worked;
+        for (const MarkButton& button : m_table) {
+            const auto flag = static_cast<std::size_t>(button.flag);
+            int& worked = m_worked[flag];
+            if (!pDX->m_bSaveAndValidate && m_exchanged[flag] == worked)
+                continue;
+            DDX_Check(pDX, button.controlId, worked);
+            m_exchanged[flag] = worked;
+        }
     }
 
     BOOL OnInitDialog() override
     {
-        CMultiplierWindow::OnInitDialog();
+        CPluginWindow::OnInitDialog();
         m_background.CreateSolidBrush(kWindowBackground);
         for (std::size_t i = 0; i < N; ++i) {
             m_buttons[i].AttachItem(static_cast<UINT>(m_table[i].controlId), this, kUnworkedFace, kUnworkedLabel,
@@ -86,7 +90,6 @@ protected:
             m_buttons[i].m_shape = 1;
             m_buttons[i].Redraw();
         }
-        PlaceWindow();
         return TRUE;
     }
 
@@ -95,7 +98,7 @@ protected:
     {
         if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
             return reinterpret_cast<INT_PTR>(OnCtlColor(reinterpret_cast<HDC>(wParam), m_background));
-        return CMultiplierWindow::OnMessage(message, wParam, lParam);
+        return CPluginWindow::OnMessage(message, wParam, lParam);
     }
 
     CBrush m_background;

@@ -1,26 +1,20 @@
 #include "windows/MemDC.h"
 
-CMemDC::CMemDC(CDC* target) : m_target(target), m_offScreen(!target->IsPrinting())
+bool CMemDC::Prepare(const CDC& target, RECT& rect)
 {
-    if (!m_offScreen) {
-        Attach(target->GetSafeHdc());
-        return;
+    if (target.IsPrinting() || target.GetClipBox(&rect) == ERROR || IsRectEmpty(&rect))
+        return false;
+    const SIZE size = {rect.right - rect.left, rect.bottom - rect.top};
+    if (!m_hDC || size.cx != m_size.cx || size.cy != m_size.cy) {
+        m_size = {};
+        // The old context goes first, and with it the old bitmap's selection.
+        if (!CreateCompatibleDC(target) || !m_bitmap.CreateCompatibleBitmap(target, size.cx, size.cy)) {
+            Attach(nullptr);
+            return false;
+        }
+        SelectObject(m_bitmap);
+        m_size = size;
     }
-    target->GetClipBox(&m_rect);
-    CreateCompatibleDC(*target);
-    m_bitmap.CreateCompatibleBitmap(*target, m_rect.right - m_rect.left, m_rect.bottom - m_rect.top);
-    m_oldBitmap = SelectObject(m_bitmap);
-    SetWindowOrg(m_rect.left, m_rect.top);
-}
-
-CMemDC::~CMemDC()
-{
-    if (!m_offScreen) {
-        Detach();
-        return;
-    }
-    m_target->BitBlt(m_rect.left, m_rect.top, m_rect.right - m_rect.left, m_rect.bottom - m_rect.top, m_hDC,
-                     m_rect.left, m_rect.top, SRCCOPY);
-    SelectObject(m_oldBitmap);
-    // The bitmap and the memory context are released with their owners.
+    SetWindowOrg(rect.left, rect.top);
+    return true;
 }

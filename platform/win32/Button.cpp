@@ -1,7 +1,5 @@
 #include "platform/win32/Button.h"
 
-#include "platform/win32/Dialog.h"
-
 namespace {
 // The window property that points from a subclassed control to its CButton.
 const char kButtonProperty[] = "Stats.CButton";

@@ -2,8 +2,6 @@
 
 #include <vector>
 
-#include "platform/win32/Dialog.h"
-
 namespace {
 
 // Upper case in the ANSI code page, for comparisons that ignore case.
@@ -36,8 +34,6 @@ int FirstEntryStartingWith(const CWnd& combo, const CString& text)
 }
 
 } // namespace
-
-HWND CDataExchange::PrepareCtrl(int id) const { return GetDlgItem(m_pDlgWnd->GetSafeHwnd(), id); }
 
 void DDX_Text(CDataExchange* pDX, int id, CString& value)
 {

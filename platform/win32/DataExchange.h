@@ -4,17 +4,16 @@
 #include <windows.h>
 
 #include "platform/CString.h"
-
-class CDialog;
+#include "platform/win32/Wnd.h"
 
 class CDataExchange {
 public:
-    CDataExchange(CDialog* dialog, BOOL saveAndValidate) : m_pDlgWnd(dialog), m_bSaveAndValidate(saveAndValidate) {}
+    CDataExchange(CWnd* dialog, BOOL saveAndValidate) : m_pDlgWnd(dialog), m_bSaveAndValidate(saveAndValidate) {}
 
     // The dialog's control with this id (null when it has none).
-    HWND PrepareCtrl(int id) const;
+    HWND PrepareCtrl(int id) const { return ::GetDlgItem(m_pDlgWnd->GetSafeHwnd(), id); }
 
-    CDialog* m_pDlgWnd;
+    CWnd* m_pDlgWnd;
     // TRUE: controls to members; FALSE: members to controls.
     BOOL m_bSaveAndValidate;
 };

@@ -11,6 +11,4 @@ public:
 
     // The library's module: dialog templates and icons are loaded from it.
     HINSTANCE m_hInstance = nullptr;
-    // The main window of the application, if it has one (owner of its message boxes).
-    HWND m_hMainWnd = nullptr;
 };

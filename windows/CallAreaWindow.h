@@ -5,8 +5,5 @@
 
 class Call_Area : public CMarkWindow<40> {
 public:
-    explicit Call_Area(HINSTANCE resources);
-
-protected:
-    void DoDataExchange(CDataExchange* pDX) override;
+    Call_Area(HINSTANCE resources, bool onTop);
 };

@@ -1,4 +1,4 @@
-#include "windows/CallArea.h"
+#include "windows/CallAreaWindow.h"
 
 #include "resources/resource.h"
 
@@ -21,10 +21,7 @@ const std::array<MarkButton, 40> kCallAreaButtons = {{
 
 } // namespace
 
-Call_Area::Call_Area(HINSTANCE resources) : CMarkWindow(IDD_CALL_AREA, resources, kCallAreaPlace, kCallAreaButtons) {}
-
-void Call_Area::DoDataExchange(CDataExchange* pDX)
+Call_Area::Call_Area(HINSTANCE resources, bool onTop)
+    : CMarkWindow(IDD_CALL_AREA, resources, kCallAreaPlace, onTop, kCallAreaButtons)
 {
-    for (const MarkButton& button : kCallAreaButtons)
-        ExchangeMark(pDX, button.controlId, static_cast<std::size_t>(button.flag));
 }

@@ -1,7 +1,6 @@
-#include <windows.h>
+#include "windows/DxccGrid.h"
 
 #include "engine/Refresh.h"
-#include "windows/Multiplier.h"
 
 namespace {
 
@@ -70,32 +69,5 @@ void Paint(const CDC& dc, const RECT& area, const GridPicture& picture)
 void CCqWwInfoButton::DrawItem(LPDRAWITEMSTRUCT item)
 {
     const GridPicture picture = TakeGridPicture();
-    CDC target(item->hDC);
-    const RECT& area = item->rcItem;
-    const SIZE size = {area.right - area.left, area.bottom - area.top};
-    if (target.IsPrinting() || !OffScreenOfSize(target, size)) {
-        Paint(target, area, picture);
-        return;
-    }
-    // The whole picture off screen, then onto the target in one copy, so a paint never flickers.
-    m_offScreen.SetWindowOrg(area.left, area.top);
-    Paint(m_offScreen, area, picture);
-    target.BitBlt(area.left, area.top, size.cx, size.cy, m_offScreen, area.left, area.top, SRCCOPY);
-}
-
-bool CCqWwInfoButton::OffScreenOfSize(const CDC& target, SIZE size)
-{
-    if (m_offScreen.GetSafeHdc() && size.cx == m_offScreenSize.cx && size.cy == m_offScreenSize.cy)
-        return true;
-    m_offScreenSize = {};
-    // The old context goes first, and with it the old bitmap's selection.
-    if (size.cx <= 0 || size.cy <= 0 || !m_offScreen.CreateCompatibleDC(target)
-        || !m_offScreenBitmap.CreateCompatibleBitmap(target, size.cx, size.cy)) {
-        m_offScreen.Attach(nullptr);
-        m_offScreenBitmap.DeleteObject();
-        return false;
-    }
-    m_offScreen.SelectObject(m_offScreenBitmap);
-    m_offScreenSize = size;
-    return true;
+    m_offScreen.Draw(CDC(item->hDC), [&](const CDC& dc) { Paint(dc, item->rcItem, picture); });
 }

@@ -1,4 +1,4 @@
-#include "windows/Multiplier.h"
+#include "windows/DxccWindow.h"
 
 #include "resources/resource.h"
 
@@ -6,14 +6,7 @@ namespace {
 const WindowPlace kDxccPlace = {"dxcc_x", "dxcc_y", 10, 400};
 } // namespace
 
-Multiplier::Multiplier(HINSTANCE resources) : CMultiplierWindow(IDD_MULTIPLIER, resources, kDxccPlace) {}
-
-BOOL Multiplier::OnInitDialog()
-{
-    CMultiplierWindow::OnInitDialog();
-    PlaceWindow();
-    return TRUE;
-}
+Multiplier::Multiplier(HINSTANCE resources, bool onTop) : CPluginWindow(IDD_MULTIPLIER, resources, kDxccPlace, onTop) {}
 
 void Multiplier::DoDataExchange(CDataExchange* pDX) { DDX_Control(pDX, IDC_GRID, m_grid); }
 
@@ -28,5 +21,5 @@ INT_PTR Multiplier::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             MoveWindow(grid, client.left + 1, client.top + 1, client.right - 4, client.bottom - 4, TRUE);
         return FALSE;
     }
-    return CMultiplierWindow::OnMessage(message, wParam, lParam);
+    return CPluginWindow::OnMessage(message, wParam, lParam);
 }

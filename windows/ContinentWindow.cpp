@@ -1,4 +1,4 @@
-#include "windows/Continent.h"
+#include "windows/ContinentWindow.h"
 
 #include "resources/resource.h"
 
@@ -18,14 +18,7 @@ const std::array<MarkButton, 6> kContinentButtons = {{
 
 } // namespace
 
-CCont::CCont(HINSTANCE resources) : CMarkWindow(IDD_CONTINENT, resources, kContinentPlace, kContinentButtons) {}
-
-void CCont::DoDataExchange(CDataExchange* pDX)
+CCont::CCont(HINSTANCE resources, bool onTop)
+    : CMarkWindow(IDD_CONTINENT, resources, kContinentPlace, onTop, kContinentButtons)
 {
-    ExchangeMark(pDX, IDC_CONTINENT_EU, 0);
-    ExchangeMark(pDX, IDC_CONTINENT_AF, 1);
-    ExchangeMark(pDX, IDC_CONTINENT_NA, 2);
-    ExchangeMark(pDX, IDC_CONTINENT_AS, 3);
-    ExchangeMark(pDX, IDC_CONTINENT_SA, 4);
-    ExchangeMark(pDX, IDC_CONTINENT_OC, 5);
 }

@@ -2,6 +2,8 @@
 // The three multiplier windows as the control window and the refresh see them. They live on
 // the UI thread and are created, used and destroyed only there, so their pointers are never
 // read by another thread.
+#include <windows.h>
+
 class Multiplier;
 class CCont;
 class Call_Area;
@@ -18,9 +20,12 @@ extern Call_Area* g_callAreaWindow;
 extern int g_windowOnTop;
 
 bool IsMultiplierWindowOpen(MultiplierKind kind);
-// Creates the window object, stores its pointer, creates the window (no parent) and shows it.
-void OpenMultiplierWindow(MultiplierKind kind);
+// Creates the window object from the templates of `resources`, stores its pointer, creates
+// the window (no parent) and shows it; nothing when it is open.
+void OpenMultiplierWindow(MultiplierKind kind, HINSTANCE resources);
 // Destroys the window and its object and clears its pointer; nothing when it is not open.
 void CloseMultiplierWindow(MultiplierKind kind);
+// Closes the call-area, continent and DXCC windows, in that order.
+void CloseMultiplierWindows();
 // Unmarks every continent and call area of the open windows.
 void ClearMultiplierMarks();
