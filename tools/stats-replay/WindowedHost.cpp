@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "tools/stats-replay/PngImage.h"
+#include "tools/screenshot/Screenshot.h"
 #include "tools/stats-replay/WindowLayout.h"
 
 namespace replay {
@@ -68,41 +68,6 @@ RECT UnionOfWindows(const std::vector<HWND>& windows) {
     screen.bottom = screen.top + GetSystemMetrics(SM_CYVIRTUALSCREEN);
     IntersectRect(&all, &all, &screen);
     return all;
-}
-
-// The screen's pixels in `area`, as RGB rows.
-RgbImage CaptureScreen(const RECT& area) {
-    RgbImage image;
-    image.width = area.right - area.left;
-    image.height = area.bottom - area.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = image.width;
-    info.bmiHeader.biHeight = -image.height;   // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap && bits) {
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        BitBlt(memory, 0, 0, image.width, image.height, screen, area.left, area.top, SRCCOPY | CAPTUREBLT);
-        GdiFlush();
-        const auto* bgra = static_cast<const BYTE*>(bits);
-        image.pixels.resize(static_cast<size_t>(image.width) * image.height * 3);
-        for (size_t i = 0, n = static_cast<size_t>(image.width) * image.height; i < n; ++i) {
-            image.pixels[i * 3] = bgra[i * 4 + 2];
-            image.pixels[i * 3 + 1] = bgra[i * 4 + 1];
-            image.pixels[i * 3 + 2] = bgra[i * 4];
-        }
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
-    }
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return image;
 }
 
 // "picture: window "Area" 398,0 171x281" and one line per button, in the picture's pixels.
@@ -241,7 +206,7 @@ bool WindowedHost::SaveScreenshot(const std::string& path, std::string& error) {
         error = "the plug-in's windows are off the screen";
         return false;
     }
-    if (!WritePng(path, CaptureScreen(area))) {
+    if (FAILED(ScreenPicture(area).SavePng(path))) {
         error = "cannot write the picture " + path;
         return false;
     }
