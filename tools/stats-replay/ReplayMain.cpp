@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "tools/stats-replay/DialogConfirmer.h"
-#include "tools/stats-replay/HostQso.h"
-#include "tools/stats-replay/LogReader.h"
+#include "tools/stats-replay/ContestLog.h"
+#include "tools/stats-replay/CountryFile.h"
 #include "tools/stats-replay/ReplayOptions.h"
 #include "tools/stats-replay/StatsLibrary.h"
 #include "tools/stats-replay/WindowedHost.h"
