@@ -37,21 +37,6 @@ enum ExitCode
     kInterrupted = 130,          // Ctrl+C; registry and settings are put back first
 };
 
-// Stats.dll loaded the way the host loads it: LoadLibrary, then every export bound by its
-// plain name.
-class StatsLibrary : public StatsExports
-{
-public:
-    // Loads the library; on failure `error` says why and IsLoaded() is false.
-    StatsLibrary(const std::string& path, std::string& error);
-
-    bool IsLoaded() const { return m_module.IsLoaded(); }
-    HMODULE Module() const { return m_module.Handle(); }
-
-private:
-    StatsModule m_module;
-};
-
 // The common reasons LoadLibrary gives, in words for someone who just wants to replay a log.
 std::string LoadErrorMeaning(DWORD error)
 {
@@ -68,23 +53,21 @@ std::string LoadErrorMeaning(DWORD error)
     }
 }
 
-StatsLibrary::StatsLibrary(const std::string& path, std::string& error) : m_module(path)
+// The exports of Stats.dll, loaded the way the host loads it (LoadLibrary), bound by their plain
+// names; false with `error` saying why.
+bool BindPlugin(const StatsModule& module, const std::string& path, StatsExports& exports, std::string& error)
 {
-    if (!m_module.IsLoaded()) {
-        const DWORD code = m_module.LoadError();
+    if (!module.IsLoaded()) {
+        const DWORD code = module.LoadError();
         const std::string meaning = LoadErrorMeaning(code);
         error = "cannot load " + path + " (error " + std::to_string(code) + ")" + (meaning.empty() ? "" : ": " + meaning);
-        return;
+        return false;
     }
     std::string missing;
-    const StatsExports exports = m_module.Bind(ExportNaming::Plain, missing);
-    if (!missing.empty()) {
+    exports = module.Bind(ExportNaming::Plain, missing);
+    if (!missing.empty())
         error = path + ": the plug-in has no export " + missing;
-        m_module.Unload();
-        return;
-    }
-    error.clear();
-    StatsExports::operator=(exports);
+    return missing.empty();
 }
 
 // A FindFirstFileA search, closed when it goes.
@@ -184,7 +167,7 @@ bool CanWriteFile(const std::string& path)
 class Replay
 {
 public:
-    Replay(const ReplayOptions& options, StatsLibrary& stats, const CountryFile& countries, WindowedHost* windows)
+    Replay(const ReplayOptions& options, const StatsExports& stats, const CountryFile& countries, WindowedHost* windows)
         : m_options(options), m_stats(stats), m_countries(countries), m_windows(windows) {}
 
     int Run(const ContestLog& log);
@@ -199,7 +182,7 @@ private:
     int FinishWindows(int status);
 
     const ReplayOptions& m_options;
-    StatsLibrary& m_stats;
+    const StatsExports& m_stats;
     const CountryFile& m_countries;
     WindowedHost* m_windows;   // null without --windows
     int m_warnings = 0;
@@ -271,7 +254,8 @@ void Replay::ReplayQso(const Qso& qso)
     if (m_windows)
         m_windows->ShowQso(qso.call, host.frequencyHz);
     const int check = CheckCall(qso, host);
-    if (m_windows) m_windows->WaitForRefresh([&] { CheckCall(qso, host); });
+    if (m_windows)
+        m_windows->WaitForRefresh([&] { CheckCall(qso, host); });
     const int stored = m_stats.AddData(Logged(qso, host));
     if (m_options.verbose)
         std::printf("%5d  %s  %-5s %-5s %-12s %-6s %-4s %-18s %s\n", qso.line, FormatTime(qso.time).c_str(),
@@ -423,8 +407,9 @@ int Main(const std::vector<std::string>& args)
         std::fprintf(stderr, "stats-replay: cannot write the picture %s\n", options->screenshotPath.c_str());
         return kScreenshotError;
     }
-    StatsLibrary stats(options->dllPath, error);
-    if (!stats.IsLoaded()) {
+    const StatsModule plugin(options->dllPath);
+    StatsExports stats;
+    if (!BindPlugin(plugin, options->dllPath, stats, error)) {
         std::fprintf(stderr, "stats-replay: %s\n", error.c_str());
         return kPluginError;
     }
@@ -447,7 +432,7 @@ int Main(const std::vector<std::string>& args)
     WindowedHost windows(options->verbose);
     g_windowedHost = &windows;
     int status = kHostObjectError;
-    if (windows.Open(stats.Module(), error))
+    if (windows.Open(plugin.Handle(), error))
         status = Replay(*options, stats, *countries, &windows).Run(log);
     else
         std::fprintf(stderr, "stats-replay: %s\n", error.c_str());
