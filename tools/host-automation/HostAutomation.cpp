@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <atomic>
 #include <map>
+#include <memory>
 #include <mutex>
+#include <type_traits>
 
 const wchar_t* const kHostProgId = L"Kelb2.Application";
 // {FC3BD379-7503-4598-BD08-07792B4AF8C9}
@@ -40,26 +42,28 @@ struct ProgIdKey {
 const ProgIdKey kUserProgId{HKEY_CURRENT_USER, L"Software\\Classes\\"};
 const ProgIdKey kClassesRootProgId{HKEY_CLASSES_ROOT, L""};
 
+// An open registry key, closed when it goes.
+struct KeyClosing {
+    void operator()(HKEY key) const { RegCloseKey(key); }
+};
+using RegistryKey = std::unique_ptr<std::remove_pointer_t<HKEY>, KeyClosing>;
+
 // Creates `path` below `root` one folder at a time, noting each folder that is new.
-LONG CreateKeyPath(HKEY root, const std::wstring& path, std::vector<std::pair<HKEY, std::wstring>>& created,
-                   HKEY& key)
+LONG CreateKeyPath(HKEY root, const std::wstring& path, std::vector<std::pair<HKEY, std::wstring>>& created)
 {
-    key = nullptr;
     for (size_t end = path.find(L'\\');; end = path.find(L'\\', end + 1)) {
         const std::wstring part = path.substr(0, end);
         DWORD disposition = 0;
         HKEY opened = nullptr;
         const LONG status =
             RegCreateKeyExW(root, part.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened, &disposition);
+        const RegistryKey key(opened);
         if (status != ERROR_SUCCESS)
             return status;
         if (disposition == REG_CREATED_NEW_KEY)
             created.emplace_back(root, part);
-        if (end == std::wstring::npos) {
-            key = opened;
+        if (end == std::wstring::npos)
             return ERROR_SUCCESS;
-        }
-        RegCloseKey(opened);
     }
 }
 
@@ -67,14 +71,11 @@ HRESULT WriteProgId(const ProgIdKey& where, std::vector<std::pair<HKEY, std::wst
 {
     wchar_t clsid[64];
     StringFromGUID2(kHostClsid, clsid, 64);
-    HKEY key = nullptr;
     const std::wstring path = std::wstring(where.classes) + kHostProgId + L"\\CLSID";
-    LONG status = CreateKeyPath(where.root, path, created, key);
-    if (status == ERROR_SUCCESS) {
-        status = RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(clsid),
-                                static_cast<DWORD>((wcslen(clsid) + 1) * sizeof(wchar_t)));
-        RegCloseKey(key);
-    }
+    LONG status = CreateKeyPath(where.root, path, created);
+    if (status == ERROR_SUCCESS)
+        status = RegSetKeyValueW(where.root, path.c_str(), nullptr, REG_SZ, clsid,
+                                 static_cast<DWORD>((wcslen(clsid) + 1) * sizeof(wchar_t)));
     return HRESULT_FROM_WIN32(status);
 }
 
