@@ -190,16 +190,13 @@ TEST(CallPrefix, CallWithoutDigitHasNoCallArea)
     EXPECT_EQ(CallPrefix("///"), "");
 }
 
-TEST(HostQso, FillsWhatTheHostKnowsAboutTheStation)
+TEST_F(CountryFileTest, TellsTheHostWhatItKnowsAboutTheStation)
 {
-    const CountryFile countries = CountryFile::FromText(
-        "United States:            05:  08:  NA:   37.60:    91.87:     5.0:  K:\n"
-        "    AA,K,N,W;\n");
     Qso qso;
     qso.call = "K5DJ/1";
     qso.time = {2018, 1, 20, 14, 5};
     qso.frequencyHz = 5'000'000'000ull;
-    const HostQso host = DescribeForHost(qso, countries);
+    const HostQso host = DescribeForHost(qso, file);
     EXPECT_TRUE(host.knownCall);
     EXPECT_EQ("K", host.dxccPrefix);
     EXPECT_EQ("NA", host.continent);
@@ -207,8 +204,8 @@ TEST(HostQso, FillsWhatTheHostKnowsAboutTheStation)
     EXPECT_DOUBLE_EQ(43120.0 + (14 * 60 + 5) / 1440.0, host.time.m_dt);
     EXPECT_EQ(4294967295u, host.frequencyHz) << "the host's frequency is a 32-bit number";
 
-    qso.call = "DL1ABC";
-    const HostQso unknown = DescribeForHost(qso, countries);
+    qso.call = "9Z9ZZ";
+    const HostQso unknown = DescribeForHost(qso, file);
     EXPECT_FALSE(unknown.knownCall);
     EXPECT_EQ("", unknown.dxccPrefix);
 }
