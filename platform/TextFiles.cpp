@@ -38,7 +38,7 @@ std::optional<std::vector<CString>> ReadAllLines(const std::string& path)
     return lines;
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path)
+std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxBytes)
 {
     std::ifstream in(NativePath(path), std::ios::binary);
     if (!in.is_open())
@@ -47,7 +47,9 @@ std::optional<std::string> ReadWholeFile(const std::string& path)
     // then ends the content instead of throwing.
     std::string content;
     std::string chunk(64 * 1024, '\0');
-    while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0)
+    while (content.size() < maxBytes
+           && (in.read(chunk.data(), static_cast<std::streamsize>(std::min(chunk.size(), maxBytes - content.size())))
+               || in.gcount() > 0))
         content.append(chunk.data(), static_cast<size_t>(in.gcount()));
     return content;
 }

@@ -27,8 +27,9 @@ private:
 // Every line of the file, or nothing when it cannot be opened.
 std::optional<std::vector<CString>> ReadAllLines(const std::string& path);
 
-// The whole content of the file, or nothing when it cannot be opened.
-std::optional<std::string> ReadWholeFile(const std::string& path);
+// The whole content of the file, at most `maxBytes` of it (so that a wrong path, such as a device,
+// cannot exhaust memory), or nothing when it cannot be opened.
+std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxBytes = std::string::npos);
 
 // The lines of `content` as LineReader reads them: split at each LF, a CR before the LF
 // removed, a last line without LF kept. The views point into `content`.

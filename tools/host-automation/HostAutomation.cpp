@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <atomic>
 #include <map>
+#include <memory>
 #include <mutex>
+#include <type_traits>
 
 const wchar_t* const kHostProgId = L"Kelb2.Application";
 // {FC3BD379-7503-4598-BD08-07792B4AF8C9}
@@ -40,26 +42,28 @@ struct ProgIdKey {
 const ProgIdKey kUserProgId{HKEY_CURRENT_USER, L"Software\\Classes\\"};
 const ProgIdKey kClassesRootProgId{HKEY_CLASSES_ROOT, L""};
 
+// An open registry key, closed when it goes.
+struct KeyClosing {
+    void operator()(HKEY key) const { RegCloseKey(key); }
+};
+using RegistryKey = std::unique_ptr<std::remove_pointer_t<HKEY>, KeyClosing>;
+
 // Creates `path` below `root` one folder at a time, noting each folder that is new.
-LONG CreateKeyPath(HKEY root, const std::wstring& path, std::vector<std::pair<HKEY, std::wstring>>& created,
-                   HKEY& key)
+LONG CreateKeyPath(HKEY root, const std::wstring& path, std::vector<std::pair<HKEY, std::wstring>>& created)
 {
-    key = nullptr;
     for (size_t end = path.find(L'\\');; end = path.find(L'\\', end + 1)) {
         const std::wstring part = path.substr(0, end);
         DWORD disposition = 0;
         HKEY opened = nullptr;
         const LONG status =
             RegCreateKeyExW(root, part.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened, &disposition);
+        const RegistryKey key(opened);
         if (status != ERROR_SUCCESS)
             return status;
         if (disposition == REG_CREATED_NEW_KEY)
             created.emplace_back(root, part);
-        if (end == std::wstring::npos) {
-            key = opened;
+        if (end == std::wstring::npos)
             return ERROR_SUCCESS;
-        }
-        RegCloseKey(opened);
     }
 }
 
@@ -67,14 +71,11 @@ HRESULT WriteProgId(const ProgIdKey& where, std::vector<std::pair<HKEY, std::wst
 {
     wchar_t clsid[64];
     StringFromGUID2(kHostClsid, clsid, 64);
-    HKEY key = nullptr;
     const std::wstring path = std::wstring(where.classes) + kHostProgId + L"\\CLSID";
-    LONG status = CreateKeyPath(where.root, path, created, key);
-    if (status == ERROR_SUCCESS) {
-        status = RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(clsid),
-                                static_cast<DWORD>((wcslen(clsid) + 1) * sizeof(wchar_t)));
-        RegCloseKey(key);
-    }
+    LONG status = CreateKeyPath(where.root, path, created);
+    if (status == ERROR_SUCCESS)
+        status = RegSetKeyValueW(where.root, path.c_str(), nullptr, REG_SZ, clsid,
+                                 static_cast<DWORD>((wcslen(clsid) + 1) * sizeof(wchar_t)));
     return HRESULT_FROM_WIN32(status);
 }
 
@@ -92,11 +93,8 @@ bool ProgIdNamesOurClsid()
 // True when an object already runs under `clsid`: its host is up.
 bool ObjectRunning(const CLSID& clsid)
 {
-    IUnknown* running = nullptr;
-    if (FAILED(GetActiveObject(clsid, nullptr, &running)) || !running)
-        return false;
-    running->Release();
-    return true;
+    Microsoft::WRL::ComPtr<IUnknown> running;
+    return SUCCEEDED(GetActiveObject(clsid, nullptr, &running)) && running;
 }
 
 // The one argument of a method call, converted to `type`.
@@ -132,10 +130,10 @@ public:
         *object = nullptr;
         return E_NOINTERFACE;
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_references; }
     ULONG STDMETHODCALLTYPE Release() override
     {
-        const ULONG left = --references_;
+        const ULONG left = --m_references;
         if (left == 0)
             delete this;
         return left;
@@ -155,29 +153,29 @@ public:
 
     void SetField(int index, const std::string& text)
     {
-        std::lock_guard<std::mutex> lock(mutex_);
-        fields_[index] = text;
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_fields[index] = text;
     }
     void SetFrequencyHz(double hz)
     {
-        std::lock_guard<std::mutex> lock(mutex_);
-        frequencyHz_ = hz;
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_frequencyHz = hz;
     }
-    void SetFailing(bool failing) { failing_ = failing; }
-    void SetBusyMilliseconds(DWORD milliseconds) { busyMilliseconds_ = milliseconds; }
+    void SetFailing(bool failing) { m_failing = failing; }
+    void SetBusyMilliseconds(DWORD milliseconds) { m_busyMilliseconds = milliseconds; }
     // After Revoke: clients that still hold a proxy get failures.
-    void Close() { closed_ = true; }
+    void Close() { m_closed = true; }
 
     std::vector<std::string> Macros() const
     {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return macros_;
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_macros;
     }
     unsigned Calls(DISPID id) const
     {
-        std::lock_guard<std::mutex> lock(mutex_);
-        const auto found = calls_.find(id);
-        return found == calls_.end() ? 0 : found->second;
+        std::lock_guard<std::mutex> lock(m_mutex);
+        const auto found = m_calls.find(id);
+        return found == m_calls.end() ? 0 : found->second;
     }
 
 private:
@@ -187,27 +185,27 @@ private:
     HRESULT Field(WORD flags, const DISPPARAMS* params, VARIANT* result, UINT* argumentError);
     HRESULT RunMacro(WORD flags, const DISPPARAMS* params, UINT* argumentError);
 
-    std::atomic<ULONG> references_{1};
-    std::atomic<bool> failing_{false};
-    std::atomic<bool> closed_{false};
-    std::atomic<DWORD> busyMilliseconds_{0};
-    mutable std::mutex mutex_;
-    std::map<int, std::string> fields_;
-    double frequencyHz_ = 0;
-    std::vector<std::string> macros_;
-    std::map<DISPID, unsigned> calls_;
+    std::atomic<ULONG> m_references{1};
+    std::atomic<bool> m_failing{false};
+    std::atomic<bool> m_closed{false};
+    std::atomic<DWORD> m_busyMilliseconds{0};
+    mutable std::mutex m_mutex;
+    std::map<int, std::string> m_fields;
+    double m_frequencyHz = 0;
+    std::vector<std::string> m_macros;
+    std::map<DISPID, unsigned> m_calls;
 };
 
 HRESULT HostApplication::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
                                 EXCEPINFO* exception, UINT* argumentError)
 {
     {
-        std::lock_guard<std::mutex> lock(mutex_);
-        ++calls_[id];
+        std::lock_guard<std::mutex> lock(m_mutex);
+        ++m_calls[id];
     }
-    if (const DWORD busy = busyMilliseconds_)
+    if (const DWORD busy = m_busyMilliseconds)
         Sleep(busy);
-    if (failing_ || closed_) {
+    if (m_failing || m_closed) {
         if (exception) {
             *exception = EXCEPINFO{};
             exception->scode = E_FAIL;
@@ -231,9 +229,9 @@ HRESULT HostApplication::Frequency(WORD flags, const DISPPARAMS* params, VARIANT
     if (params && params->cArgs != 0)
         return DISP_E_BADPARAMCOUNT;
     if (result) {
-        std::lock_guard<std::mutex> lock(mutex_);
+        std::lock_guard<std::mutex> lock(m_mutex);
         V_VT(result) = VT_R8;
-        V_R8(result) = frequencyHz_;
+        V_R8(result) = m_frequencyHz;
     }
     return S_OK;
 }
@@ -248,8 +246,8 @@ HRESULT HostApplication::Field(WORD flags, const DISPPARAMS* params, VARIANT* re
     if (result) {
         std::string text;
         {
-            std::lock_guard<std::mutex> lock(mutex_);
-            if (const auto found = fields_.find(V_I4(&index)); found != fields_.end())
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (const auto found = m_fields.find(V_I4(&index)); found != m_fields.end())
                 text = found->second;
         }
         const std::wstring wide = Wide(text);
@@ -271,16 +269,17 @@ HRESULT HostApplication::RunMacro(WORD flags, const DISPPARAMS* params, UINT* ar
     if (const HRESULT status = OneArgument(params, VT_BSTR, text, argumentError); FAILED(status))
         return status;
     {
-        std::lock_guard<std::mutex> lock(mutex_);
-        macros_.push_back(Narrow(V_BSTR(&text)));
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_macros.push_back(Narrow(V_BSTR(&text)));
     }
     VariantClear(&text);
     return S_OK;
 }
 
-HostAutomation::HostAutomation() : application_(new HostApplication)
+HostAutomation::HostAutomation()
 {
-    registration_ = Register();
+    m_application.Attach(new HostApplication);
+    m_registration = Register();
 }
 
 HRESULT HostAutomation::Register()
@@ -288,52 +287,52 @@ HRESULT HostAutomation::Register()
     const HRESULT initialized = OleInitialize(nullptr);
     if (FAILED(initialized))
         return initialized;
-    oleInitialized_ = true;
-    if (ProgIdClsid(clsid_)) {
+    m_oleInitialized = true;
+    if (ProgIdClsid(m_clsid)) {
         // A host's own registration, or ours left by an earlier run: used, never rewritten.
-        usesExistingProgId_ = !IsEqualCLSID(clsid_, kHostClsid);
+        m_usesExistingProgId = !IsEqualCLSID(m_clsid, kHostClsid);
     } else {
-        clsid_ = kHostClsid;
-        std::lock_guard<std::mutex> lock(registryMutex_);
-        if (const HRESULT written = WriteProgId(kUserProgId, createdKeys_); FAILED(written))
+        m_clsid = kHostClsid;
+        std::lock_guard<std::mutex> lock(m_registryMutex);
+        if (const HRESULT written = WriteProgId(kUserProgId, m_createdKeys); FAILED(written))
             return written;
         if (!ProgIdNamesOurClsid()) {
-            if (const HRESULT written = WriteProgId(kClassesRootProgId, createdKeys_); FAILED(written))
+            if (const HRESULT written = WriteProgId(kClassesRootProgId, m_createdKeys); FAILED(written))
                 return written;
             if (!ProgIdNamesOurClsid())
                 return CO_E_CLASSSTRING;
         }
     }
-    if (ObjectRunning(clsid_))
+    if (ObjectRunning(m_clsid))
         return CO_E_ALREADYINITIALIZED;
-    return RegisterActiveObject(application_, clsid_, ACTIVEOBJECT_STRONG, &cookie_);
+    return RegisterActiveObject(m_application.Get(), m_clsid, ACTIVEOBJECT_STRONG, &m_cookie);
 }
 
 void HostAutomation::RestoreRegistry()
 {
-    std::lock_guard<std::mutex> lock(registryMutex_);
-    for (auto key = createdKeys_.rbegin(); key != createdKeys_.rend(); ++key)
+    std::lock_guard<std::mutex> lock(m_registryMutex);
+    for (auto key = m_createdKeys.rbegin(); key != m_createdKeys.rend(); ++key)
         RegDeleteKeyW(key->first, key->second.c_str());
-    createdKeys_.clear();
+    m_createdKeys.clear();
 }
 
 HostAutomation::~HostAutomation()
 {
-    application_->Close();
-    if (cookie_)
-        RevokeActiveObject(cookie_, nullptr);
+    m_application->Close();
+    if (m_cookie)
+        RevokeActiveObject(m_cookie, nullptr);
     RestoreRegistry();
-    application_->Release();
-    if (oleInitialized_)
+    m_application.Reset();
+    if (m_oleInitialized)
         OleUninitialize();
 }
 
-void HostAutomation::SetField(int index, const std::string& text) { application_->SetField(index, text); }
-void HostAutomation::SetFrequencyHz(double hz) { application_->SetFrequencyHz(hz); }
-void HostAutomation::SetFailing(bool failing) { application_->SetFailing(failing); }
-void HostAutomation::SetBusyMilliseconds(DWORD milliseconds) { application_->SetBusyMilliseconds(milliseconds); }
-std::vector<std::string> HostAutomation::Macros() const { return application_->Macros(); }
-unsigned HostAutomation::Calls(DISPID id) const { return application_->Calls(id); }
+void HostAutomation::SetField(int index, const std::string& text) { m_application->SetField(index, text); }
+void HostAutomation::SetFrequencyHz(double hz) { m_application->SetFrequencyHz(hz); }
+void HostAutomation::SetFailing(bool failing) { m_application->SetFailing(failing); }
+void HostAutomation::SetBusyMilliseconds(DWORD milliseconds) { m_application->SetBusyMilliseconds(milliseconds); }
+std::vector<std::string> HostAutomation::Macros() const { return m_application->Macros(); }
+unsigned HostAutomation::Calls(DISPID id) const { return m_application->Calls(id); }
 
 namespace {
 

@@ -17,6 +17,7 @@
 #include <windows.h>
 
 #include <oaidl.h>
+#include <wrl/client.h>
 
 #include <functional>
 #include <mutex>
@@ -51,9 +52,9 @@ public:
     HostAutomation& operator=(const HostAutomation&) = delete;
 
     // S_OK once the object is in the running object table, else the first failure.
-    HRESULT Registration() const { return registration_; }
+    HRESULT Registration() const { return m_registration; }
     // True when the ProgID was registered before (by a host), so nothing was written.
-    bool UsesExistingProgId() const { return usesExistingProgId_; }
+    bool UsesExistingProgId() const { return m_usesExistingProgId; }
     // Removes the registry keys this object wrote; safe from any thread, and more than once
     // (for a console control handler that ends the process).
     void RestoreRegistry();
@@ -76,14 +77,14 @@ public:
 private:
     HRESULT Register();
 
-    HRESULT registration_ = E_FAIL;
-    bool oleInitialized_ = false;
-    bool usesExistingProgId_ = false;
-    CLSID clsid_{};
-    std::mutex registryMutex_;
-    std::vector<std::pair<HKEY, std::wstring>> createdKeys_;   // deepest last
-    DWORD cookie_ = 0;
-    HostApplication* application_ = nullptr;
+    HRESULT m_registration = E_FAIL;
+    bool m_oleInitialized = false;
+    bool m_usesExistingProgId = false;
+    CLSID m_clsid{};
+    std::mutex m_registryMutex;
+    std::vector<std::pair<HKEY, std::wstring>> m_createdKeys;   // deepest last
+    DWORD m_cookie = 0;
+    Microsoft::WRL::ComPtr<HostApplication> m_application;
 };
 
 // Dispatches this thread's messages until `done` holds (true) or the time is up (false).

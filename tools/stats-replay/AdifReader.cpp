@@ -1,63 +1,62 @@
-#include "tools/stats-replay/AdifReader.h"
+// The ADIF reader: ReadAdif in ContestLog.h.
+#include "tools/stats-replay/ContestLog.h"
 
-#include <string>
+#include <cctype>
 #include <utility>
-#include <vector>
 
-#include "tools/stats-replay/Bands.h"
-#include "tools/stats-replay/DecimalNumber.h"
-#include "tools/stats-replay/TextUtil.h"
-
-namespace replay {
 namespace {
 
 // A tag longer than this is not a tag but text that happens to hold a '<'.
-constexpr std::size_t kMaxTagLength = 100;
+constexpr size_t kMaxTagLength = 100;
 
 using Fields = std::vector<std::pair<std::string, std::string>>;
 
 // Counts line ends lazily, as the reader only moves forwards.
-class LineCounter {
+class LineCounter
+{
 public:
-    explicit LineCounter(std::string_view text) : text_(text) {}
-    int LineAt(std::size_t position) {
-        for (; counted_ < position && counted_ < text_.size(); ++counted_) {
-            if (text_[counted_] == '\n') ++line_;
-        }
-        return line_;
+    explicit LineCounter(std::string_view text) : m_text(text) {}
+
+    int LineAt(size_t position)
+    {
+        for (; m_counted < position && m_counted < m_text.size(); ++m_counted)
+            if (m_text[m_counted] == '\n')
+                ++m_line;
+        return m_line;
     }
 
 private:
-    std::string_view text_;
-    std::size_t counted_ = 0;
-    int line_ = 1;
+    std::string_view m_text;
+    size_t m_counted = 0;
+    int m_line = 1;
 };
 
-std::string_view Field(const Fields& fields, std::string_view name) {
-    for (const auto& [fieldName, value] : fields) {
-        if (fieldName == name) return Trim(value);
-    }
-    return {};
+std::string Field(const Fields& fields, std::string_view name)
+{
+    for (const auto& [fieldName, value] : fields)
+        if (fieldName == name)
+            return Trimmed(value);
+    return "";
 }
 
-std::string_view FirstGiven(const Fields& fields, std::string_view name, std::string_view fallback) {
-    std::string_view value = Field(fields, name);
+std::string FirstGiven(const Fields& fields, std::string_view name, std::string_view fallback)
+{
+    const std::string value = Field(fields, name);
     return value.empty() ? Field(fields, fallback) : value;
 }
 
-bool ParseDateTime(std::string_view date, std::string_view time, QsoTime& result) {
-    if (date.size() != 8 || (time.size() != 4 && time.size() != 6)) return false;
-    int seconds = 0;
-    return ParseSmallNumber(date.substr(0, 4), result.year) &&
-           ParseSmallNumber(date.substr(4, 2), result.month) &&
-           ParseSmallNumber(date.substr(6, 2), result.day) &&
-           ParseSmallNumber(time.substr(0, 2), result.hour) &&
-           ParseSmallNumber(time.substr(2, 2), result.minute) &&
-           (time.size() == 4 || ParseSmallNumber(time.substr(4, 2), seconds)) && seconds <= 59 &&
-           IsValidQsoTime(result);
+bool ParseDateTime(const std::string& date, const std::string& time, QsoTime& result)
+{
+    if (date.size() != 8 || (time.size() != 4 && time.size() != 6) || !ParseQsoTime(date + time.substr(0, 4), result))
+        return false;
+    // The seconds, when given, must be valid too.
+    return time.size() == 4
+        || (std::isdigit(static_cast<unsigned char>(time[4])) && std::isdigit(static_cast<unsigned char>(time[5]))
+            && time.substr(4) <= "59");
 }
 
-void AddQso(const Fields& fields, int line, ContestLog& log, ProblemList& problems) {
+void AddQso(const Fields& fields, int line, ContestLog& log, ProblemList& problems)
+{
     Qso qso;
     qso.line = line;
     qso.call = ToUpper(Field(fields, "CALL"));
@@ -71,9 +70,10 @@ void AddQso(const Fields& fields, int line, ContestLog& log, ProblemList& proble
     }
     qso.ownCall = ToUpper(FirstGiven(fields, "STATION_CALLSIGN", "OPERATOR"));
     qso.band = NormalizeBandName(Field(fields, "BAND"));
-    if (std::optional<std::uint64_t> hz = ParseScaledDecimal(Field(fields, "FREQ"), 6)) {
+    if (const std::optional<std::uint64_t> hz = ParseScaledDecimal(Field(fields, "FREQ"), 6)) {
         qso.frequencyHz = *hz;
-        if (qso.band.empty()) qso.band = BandForFrequency(*hz);
+        if (qso.band.empty())
+            qso.band = BandForFrequency(*hz);
     } else {
         qso.frequencyHz = UsualFrequencyForBand(qso.band).value_or(0);
     }
@@ -85,24 +85,35 @@ void AddQso(const Fields& fields, int line, ContestLog& log, ProblemList& proble
     log.qsos.push_back(std::move(qso));
 }
 
-bool IsFieldName(std::string_view name) {
-    if (name.empty()) return false;
-    for (char c : name) {
-        if (!IsAsciiLetter(c) && !IsAsciiDigit(c) && c != '_') return false;
-    }
-    return true;
+bool IsFieldName(const std::string& name)
+{
+    for (unsigned char c : name)
+        if (!std::isalnum(c) && c != '_')
+            return false;
+    return !name.empty();
+}
+
+// The length of a field: one to nine digits.
+std::optional<size_t> FieldLength(std::string_view text)
+{
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    return std::stoul(std::string(text));
 }
 
 // Where the records begin: after the header when the file has one.
-std::size_t RecordsStart(std::string_view text) {
-    if (!text.empty() && text[0] == '<') return 0;
-    const std::size_t eoh = FindIgnoreCase(text, "<EOH>");
+size_t RecordsStart(std::string_view text)
+{
+    if (!text.empty() && text[0] == '<')
+        return 0;
+    const size_t eoh = FindNoCase(text, "<EOH>");
     return eoh == std::string_view::npos ? 0 : eoh + 5;
 }
 
-}  // namespace
+} // namespace
 
-ContestLog ReadAdif(std::string_view text) {
+ContestLog ReadAdif(std::string_view text)
+{
     ContestLog log;
     log.format = LogFormat::Adif;
     ProblemList problems;
@@ -110,50 +121,49 @@ ContestLog ReadAdif(std::string_view text) {
     Fields fields;
     int recordLine = 0;
 
-    std::size_t pos = RecordsStart(text);
+    size_t pos = RecordsStart(text);
     while ((pos = text.find('<', pos)) != std::string_view::npos) {
         const std::string_view window = text.substr(pos + 1, kMaxTagLength);
-        const std::size_t close = window.find_first_of("<>");
+        const size_t close = window.find_first_of("<>");
         if (close == std::string_view::npos || window[close] != '>') {
-            ++pos;  // a lone '<' in text between fields
+            ++pos;   // a lone '<' in text between fields
             continue;
         }
         const std::string_view tag = window.substr(0, close);
         const int tagLine = lines.LineAt(pos);
         pos += close + 2;
 
-        const std::size_t colon = tag.find(':');
+        const size_t colon = tag.find(':');
         const std::string name = ToUpper(tag.substr(0, colon));
         if (colon == std::string_view::npos) {
             if (name == "EOR") {
-                if (!fields.empty()) AddQso(fields, recordLine, log, problems);
+                if (!fields.empty())
+                    AddQso(fields, recordLine, log, problems);
                 fields.clear();
             } else if (name == "EOH") {
-                fields.clear();  // what came before was header fields
+                fields.clear();   // what came before was header fields
             }
             continue;
         }
         std::string_view lengthText = tag.substr(colon + 1);
-        lengthText = lengthText.substr(0, lengthText.find(':'));
-        int length = 0;
-        if (!IsFieldName(name) || !ParseSmallNumber(lengthText, length)) {
+        std::optional<size_t> length = FieldLength(lengthText.substr(0, lengthText.find(':')));
+        if (!IsFieldName(name) || !length) {
             problems.Add(tagLine, "not an ADIF field: <" + std::string(tag) + ">");
             continue;
         }
-        std::size_t available = text.size() - pos;
-        if (static_cast<std::size_t>(length) > available) {
+        if (*length > text.size() - pos) {
             problems.Add(tagLine, "value of " + name + " runs past the end of the file");
-            length = static_cast<int>(available);
+            length = text.size() - pos;
         }
-        if (fields.empty()) recordLine = tagLine;
-        fields.emplace_back(name, std::string(text.substr(pos, static_cast<std::size_t>(length))));
-        pos += static_cast<std::size_t>(length);
+        if (fields.empty())
+            recordLine = tagLine;
+        fields.emplace_back(name, std::string(text.substr(pos, *length)));
+        pos += *length;
     }
-    if (!fields.empty()) problems.Add(recordLine, "last record is not closed by <EOR>");
+    if (!fields.empty())
+        problems.Add(recordLine, "last record is not closed by <EOR>");
 
     log.problems = problems.Take();
     SummarizeQsos(log);
     return log;
 }
-
-}  // namespace replay

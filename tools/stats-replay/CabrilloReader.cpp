@@ -1,54 +1,51 @@
-#include "tools/stats-replay/CabrilloReader.h"
+// The Cabrillo reader: ReadCabrillo in ContestLog.h.
+#include "tools/stats-replay/ContestLog.h"
 
-#include <vector>
+#include <cctype>
+#include <iterator>
+#include <sstream>
 
-#include "tools/stats-replay/Bands.h"
-#include "tools/stats-replay/DecimalNumber.h"
-#include "tools/stats-replay/LineCursor.h"
-#include "tools/stats-replay/TextUtil.h"
+#include "platform/CString.h"
 
-namespace replay {
 namespace {
 
 // No real Cabrillo line comes near this; longer ones are garbage.
-constexpr std::size_t kMaxLineLength = 1000;
+constexpr size_t kMaxLineLength = 1000;
 
-using Tokens = std::vector<std::string_view>;
+using Tokens = std::vector<std::string>;
 
-std::string Quote(std::string_view text) {
-    constexpr std::size_t kShown = 24;
+std::string Quote(std::string_view text)
+{
+    constexpr size_t kShown = 24;
     return "'" + std::string(text.substr(0, kShown)) + (text.size() > kShown ? "...'" : "'");
 }
 
 // A worked call has letters and digits (exchanges here are numbers only).
-bool LooksLikeCall(std::string_view token) {
+bool LooksLikeCall(const std::string& token)
+{
     bool letter = false;
     bool digit = false;
-    for (char c : token) {
-        if (IsAsciiLetter(c)) letter = true;
-        else if (IsAsciiDigit(c)) digit = true;
-        else if (c != '/') return false;
+    for (unsigned char c : token) {
+        if (std::isalpha(c))
+            letter = true;
+        else if (std::isdigit(c))
+            digit = true;
+        else if (c != '/')
+            return false;
     }
     return letter && digit;
 }
 
-bool ParseDateTime(std::string_view date, std::string_view time, QsoTime& result) {
-    if (date.size() != 10 || date[4] != '-' || date[7] != '-' || time.size() != 4) return false;
-    return ParseSmallNumber(date.substr(0, 4), result.year) &&
-           ParseSmallNumber(date.substr(5, 2), result.month) &&
-           ParseSmallNumber(date.substr(8, 2), result.day) &&
-           ParseSmallNumber(time.substr(0, 2), result.hour) &&
-           ParseSmallNumber(time.substr(2, 2), result.minute) && IsValidQsoTime(result);
-}
-
-bool ParseFrequency(std::string_view token, Qso& qso) {
-    std::optional<std::uint64_t> hz = ParseScaledDecimal(token, 3);
-    if (!hz) return false;
+bool ParseFrequency(const std::string& token, Qso& qso)
+{
+    const std::optional<std::uint64_t> hz = ParseScaledDecimal(token, 3);
+    if (!hz)
+        return false;
     if (*hz < 1000000) {
         // Below 1000 kHz no amateur band: the value names a band in MHz.
-        std::optional<std::uint64_t> mhzValue = ParseScaledDecimal(token, 6);
-        qso.band = BandForFrequency(*mhzValue);
-        if (qso.band.empty()) return false;
+        qso.band = BandForFrequency(*ParseScaledDecimal(token, 6));
+        if (qso.band.empty())
+            return false;
         qso.frequencyHz = *UsualFrequencyForBand(qso.band);
         return true;
     }
@@ -59,21 +56,26 @@ bool ParseFrequency(std::string_view token, Qso& qso) {
 
 // An exchange is "number", or "rst number" in a log with RST columns, where a lone field is
 // the RST and the number is missing.
-void TakeExchange(const Tokens& exchange, bool rstColumns, std::string& rst, std::string& number) {
+void TakeExchange(const Tokens& exchange, bool rstColumns, std::string& rst, std::string& number)
+{
     if (rstColumns) {
-        if (exchange.size() >= 1) rst = exchange[0];
-        if (exchange.size() >= 2) number = exchange[1];
+        if (exchange.size() >= 1)
+            rst = exchange[0];
+        if (exchange.size() >= 2)
+            number = exchange[1];
     } else if (exchange.size() >= 1) {
         number = exchange[0];
     }
 }
 
-void ReadQsoLine(std::string_view fields, int lineNumber, ContestLog& log, ProblemList& problems) {
+void ReadQsoLine(const std::string& fields, int lineNumber, ContestLog& log, ProblemList& problems)
+{
     if (fields.size() > kMaxLineLength) {
         problems.Add(lineNumber, "QSO line too long");
         return;
     }
-    const Tokens tokens = SplitBlanks(fields);
+    std::istringstream split(fields);
+    const Tokens tokens{std::istream_iterator<std::string>(split), std::istream_iterator<std::string>()};
     if (tokens.size() < 7) {
         problems.Add(lineNumber, "QSO line has too few fields");
         return;
@@ -84,28 +86,31 @@ void ReadQsoLine(std::string_view fields, int lineNumber, ContestLog& log, Probl
         problems.Add(lineNumber, "frequency not understood: " + Quote(tokens[0]));
         return;
     }
-    qso.mode = EqualsIgnoreCase(tokens[1], "RY") ? "RTTY" : std::string(tokens[1]);
-    if (!ParseDateTime(tokens[2], tokens[3], qso.time)) {
+    qso.mode = CString(tokens[1]).EqualsNoCase("RY") ? "RTTY" : tokens[1];
+    const std::string& date = tokens[2];
+    if (date.size() != 10 || date[4] != '-' || date[7] != '-'
+        || !ParseQsoTime(date.substr(0, 4) + date.substr(5, 2) + date.substr(8, 2) + tokens[3], qso.time)) {
         problems.Add(lineNumber, "date or time not valid: " + Quote(tokens[2]) + " " + Quote(tokens[3]));
         return;
     }
     qso.ownCall = ToUpper(tokens[4]);
 
-    // Whatever stands between the own call and the worked call is the sent
-    // exchange; what follows the worked call is the received one.
-    std::size_t callIndex = 5;
-    while (callIndex < tokens.size() && !LooksLikeCall(tokens[callIndex])) ++callIndex;
+    // Whatever stands between the own call and the worked call is the sent exchange; what
+    // follows the worked call is the received one.
+    size_t callIndex = 5;
+    while (callIndex < tokens.size() && !LooksLikeCall(tokens[callIndex]))
+        ++callIndex;
     if (callIndex == tokens.size()) {
         problems.Add(lineNumber, "no worked callsign in the QSO line");
         return;
     }
     qso.call = ToUpper(tokens[callIndex]);
-    Tokens sent(tokens.begin() + 5, tokens.begin() + static_cast<std::ptrdiff_t>(callIndex));
-    Tokens received(tokens.begin() + static_cast<std::ptrdiff_t>(callIndex) + 1, tokens.end());
+    const auto call = tokens.begin() + static_cast<std::ptrdiff_t>(callIndex);
+    const Tokens sent(tokens.begin() + 5, call);
+    Tokens received(call + 1, tokens.end());
     // A trailing 0 or 1 beyond the sent exchange's length is the transmitter id.
-    if (received.size() > sent.size() && (received.back() == "0" || received.back() == "1")) {
+    if (received.size() > sent.size() && (received.back() == "0" || received.back() == "1"))
         received.pop_back();
-    }
     // Both sides are read alike: when either has the RST column, both have it.
     const bool rstColumns = sent.size() >= 2 || received.size() >= 2;
     TakeExchange(sent, rstColumns, qso.rstSent, qso.serialSent);
@@ -113,52 +118,49 @@ void ReadQsoLine(std::string_view fields, int lineNumber, ContestLog& log, Probl
     if (rstColumns && (qso.serialSent.empty() || qso.serialReceived.empty())) {
         const bool receivedMissing = qso.serialReceived.empty();
         const std::string& rst = receivedMissing ? qso.rstReceived : qso.rstSent;
-        problems.Add(lineNumber, std::string("no ") + (receivedMissing ? "received" : "sent") + " serial number" +
-                                     (rst.empty() ? "" : " after the RST " + rst) +
-                                     "; replayed with an empty one, so the plug-in rejects the QSO");
+        problems.Add(lineNumber, std::string("no ") + (receivedMissing ? "received" : "sent") + " serial number"
+                                     + (rst.empty() ? "" : " after the RST " + rst)
+                                     + "; replayed with an empty one, so the plug-in rejects the QSO");
     }
     log.qsos.push_back(std::move(qso));
 }
 
-bool IsTag(std::string_view tag) {
-    if (tag.empty()) return false;
-    for (char c : tag) {
-        if (!IsAsciiLetter(c) && !IsAsciiDigit(c) && c != '-' && c != '_') return false;
-    }
-    return true;
+bool IsTag(const std::string& tag)
+{
+    for (unsigned char c : tag)
+        if (!std::isalnum(c) && c != '-' && c != '_')
+            return false;
+    return !tag.empty();
 }
 
-}  // namespace
+} // namespace
 
-ContestLog ReadCabrillo(std::string_view text) {
+ContestLog ReadCabrillo(std::string_view text)
+{
     ContestLog log;
     log.format = LogFormat::Cabrillo;
     ProblemList problems;
-    std::string headerCall;
-    LineCursor lines(text);
-    std::string_view line;
-    while (lines.Next(line)) {
-        const std::string_view trimmed = Trim(line);
-        if (trimmed.empty()) continue;
-        const std::size_t colon = trimmed.find(':');
-        const std::string_view tag = colon == std::string_view::npos ? std::string_view() : trimmed.substr(0, colon);
+    const std::vector<std::string_view> lines = TextLines(text);
+    for (size_t index = 0; index < lines.size(); ++index) {
+        const int lineNumber = static_cast<int>(index) + 1;
+        const std::string line = Trimmed(lines[index]);
+        if (line.empty())
+            continue;
+        const size_t colon = line.find(':');
+        const std::string tag = colon == std::string::npos ? "" : line.substr(0, colon);
         if (!IsTag(tag)) {
-            problems.Add(lines.LineNumber(), "not a Cabrillo line");
+            problems.Add(lineNumber, "not a Cabrillo line");
             continue;
         }
-        const std::string_view value = Trim(trimmed.substr(colon + 1));
-        if (EqualsIgnoreCase(tag, "QSO")) {
-            ReadQsoLine(value, lines.LineNumber(), log, problems);
-        } else if (EqualsIgnoreCase(tag, "CALLSIGN")) {
-            headerCall = ToUpper(value);
-        } else if (EqualsIgnoreCase(tag, "END-OF-LOG")) {
+        const std::string value = Trimmed(std::string_view(line).substr(colon + 1));
+        if (CString(tag).EqualsNoCase("QSO"))
+            ReadQsoLine(value, lineNumber, log, problems);
+        else if (CString(tag).EqualsNoCase("CALLSIGN"))
+            log.ownCall = ToUpper(value);
+        else if (CString(tag).EqualsNoCase("END-OF-LOG"))
             break;
-        }
     }
-    log.ownCall = headerCall;
     log.problems = problems.Take();
     SummarizeQsos(log);
     return log;
 }
-
-}  // namespace replay

@@ -1,77 +1,361 @@
 #include "tools/stats-replay/CountryFile.h"
 
+#include <algorithm>
+#include <cctype>
+#include <limits>
 #include <utility>
 
-#include "tools/stats-replay/CountryFileParser.h"
-#include "tools/stats-replay/FileText.h"
+#include "platform/TextFiles.h"
 
-namespace replay {
 namespace {
 
-void AddAliases(const CountryEntity& entity, std::size_t index, CallTable& table) {
+// The country file as written: its entities with their aliases.
+struct CountryAlias
+{
+    std::string text;       // the prefix or the exact call, without '=' and overrides
+    bool exactCall = false;
+    std::string continent;  // the {continent} override, or the entity's continent
+};
+
+struct CountryEntity
+{
+    int line = 0;
+    std::string name;
+    std::string primaryPrefix;  // as in the file ("KH6", "3D2/c"), without the '*'
+    std::string continent;
+    bool isDxcc = true;         // false when the primary prefix was marked with '*'
+    std::vector<CountryAlias> aliases;
+};
+
+constexpr size_t kHeaderFields = 8;
+
+bool ParseHeader(std::string_view line, CountryEntity& entity)
+{
+    std::string fields[kHeaderFields];
+    size_t count = 0;
+    size_t start = 0;
+    while (count < kHeaderFields) {
+        const size_t colon = line.find(':', start);
+        if (colon == std::string_view::npos)
+            break;
+        fields[count++] = Trimmed(line.substr(start, colon - start));
+        start = colon + 1;
+    }
+    if (count < kHeaderFields || !Trimmed(line.substr(start)).empty())
+        return false;
+    std::string_view prefix = fields[7];
+    entity.isDxcc = prefix.empty() || prefix[0] != '*';
+    if (!entity.isDxcc)
+        prefix.remove_prefix(1);
+    entity.name = fields[0];
+    entity.continent = ToUpper(fields[3]);
+    entity.primaryPrefix = prefix;
+    return !entity.name.empty() && !entity.continent.empty() && !entity.primaryPrefix.empty();
+}
+
+// One alias: the call or prefix, then overrides in any order.
+void AddAlias(std::string_view alias, CountryEntity& entity)
+{
+    const std::string text = Trimmed(alias);
+    if (text.empty())
+        return;
+    CountryAlias added;
+    added.exactCall = text[0] == '=';
+    const size_t start = added.exactCall ? 1 : 0;
+    const size_t overrides = text.find_first_of("([<{~", start);
+    added.text = ToUpper(Trimmed(std::string_view(text).substr(start, overrides - start)));
+    added.continent = entity.continent;
+    const size_t open = text.find('{', overrides == std::string::npos ? text.size() : overrides);
+    if (open != std::string::npos) {
+        const size_t close = text.find('}', open);
+        if (close != std::string::npos && close > open + 1)
+            added.continent = ToUpper(Trimmed(std::string_view(text).substr(open + 1, close - open - 1)));
+    }
+    if (!added.text.empty())
+        entity.aliases.push_back(std::move(added));
+}
+
+// The aliases of one line, separated by commas.
+void AddAliasList(std::string_view text, CountryEntity& entity)
+{
+    for (size_t start = 0; start <= text.size();) {
+        const size_t comma = std::min(text.find(',', start), text.size());
+        AddAlias(text.substr(start, comma - start), entity);
+        start = comma + 1;
+    }
+}
+
+std::vector<CountryEntity> ParseCountryFile(std::string_view text, ProblemList& problems)
+{
+    std::vector<CountryEntity> entities;
+    bool listOpen = false;   // the last entity's alias list has not met its ';' yet
+    const std::vector<std::string_view> lines = TextLines(text);
+    for (size_t index = 0; index < lines.size(); ++index) {
+        const std::string_view line = lines[index];
+        const int lineNumber = static_cast<int>(index) + 1;
+        if (Trimmed(line).empty())
+            continue;
+        // Aliases never hold a colon, so a line with one is a header.
+        if (line.find(':') != std::string_view::npos) {
+            if (listOpen)
+                problems.Add(entities.back().line, "alias list not ended by ';'");
+            CountryEntity entity;
+            entity.line = lineNumber;
+            listOpen = ParseHeader(line, entity);
+            if (listOpen)
+                entities.push_back(std::move(entity));
+            else
+                problems.Add(lineNumber, "not a valid entity header");
+            continue;
+        }
+        if (!listOpen) {
+            problems.Add(lineNumber, "alias line outside an entity");
+            continue;
+        }
+        const size_t end = line.find(';');
+        AddAliasList(line.substr(0, end), entities.back());
+        if (end != std::string_view::npos) {
+            listOpen = false;
+            if (!Trimmed(line.substr(end + 1)).empty())
+                problems.Add(lineNumber, "text after ';'");
+        }
+    }
+    if (listOpen)
+        problems.Add(entities.back().line, "alias list not ended by ';'");
+    return entities;
+}
+
+// Puts the entity's aliases into the table as entries of entity `index`.
+void AddAliases(const CountryEntity& entity, size_t index, CallTable& table)
+{
     for (const CountryAlias& alias : entity.aliases) {
         const CallTableEntry entry{index, alias.continent};
-        if (alias.exactCall) table.AddExactCall(alias.text, entry);
-        else table.AddPrefix(alias.text, entry);
+        if (alias.exactCall)
+            table.AddExactCall(alias.text, entry);
+        else
+            table.AddPrefix(alias.text, entry);
     }
 }
 
 // The DXCC entity a '*' entity counts for, by the rule in CountryFile.h.
-std::size_t ResolveNonDxcc(const CountryEntity& entity, std::size_t self, const CallTable& dxccOnly) {
-    std::vector<std::pair<std::size_t, int>> votes;  // in order of first vote
+size_t ResolveNonDxcc(const CountryEntity& entity, size_t self, const CallTable& dxccOnly)
+{
+    std::vector<std::pair<size_t, int>> votes;   // in order of first vote
     for (const CountryAlias& alias : entity.aliases) {
         const CallTableEntry* entry =
             alias.exactCall ? dxccOnly.Find(alias.text) : dxccOnly.FindLongestPrefix(alias.text);
-        if (entry == nullptr) continue;
+        if (!entry)
+            continue;
         auto vote = votes.begin();
-        while (vote != votes.end() && vote->first != entry->entity) ++vote;
-        if (vote == votes.end()) votes.emplace_back(entry->entity, 1);
-        else ++vote->second;
+        while (vote != votes.end() && vote->first != entry->entity)
+            ++vote;
+        if (vote == votes.end())
+            votes.emplace_back(entry->entity, 1);
+        else
+            ++vote->second;
     }
-    const std::pair<std::size_t, int>* best = nullptr;
-    for (const auto& vote : votes) {
-        if (best == nullptr || vote.second > best->second) best = &vote;
-    }
-    if (best != nullptr) return best->first;
+    const std::pair<size_t, int>* best = nullptr;
+    for (const auto& vote : votes)
+        if (!best || vote.second > best->second)
+            best = &vote;
+    if (best)
+        return best->first;
 
     const std::string& prefix = entity.primaryPrefix;
     const CallTableEntry* entry = dxccOnly.FindLongestPrefix(prefix.substr(0, prefix.find('/')));
-    return entry != nullptr ? entry->entity : self;
+    return entry ? entry->entity : self;
 }
 
-}  // namespace
+// A callsign written with strokes, taken apart by the rules in CallTable::Find.
+struct PortableCall
+{
+    std::string fullCall;          // upper case, blanks trimmed
+    std::string withoutSuffixes;   // fullCall without the trailing operating suffixes
+    std::string homeCall;          // "K1ABC" for DL/K1ABC
+    std::string locationPrefix;    // "DL" for DL/K1ABC; "" when none
+    char areaDigit = 0;            // '1' for K5DJ/1; 0 when none or when a location is given
+};
 
-CountryFile CountryFile::FromText(std::string_view text) {
-    ParsedCountryFile parsed = ParseCountryFile(text);
+bool IsOperatingSuffix(std::string_view piece)
+{
+    static constexpr std::string_view kSuffixes[] = {"P", "M", "MM", "AM", "QRP", "QRPP", "LH", "A"};
+    return std::find(std::begin(kSuffixes), std::end(kSuffixes), piece) != std::end(kSuffixes);
+}
+
+bool LooksLikeCompleteCall(std::string_view piece)
+{
+    const size_t lastDigit = piece.find_last_of("0123456789");
+    return lastDigit != std::string_view::npos
+        && std::any_of(piece.begin() + static_cast<std::ptrdiff_t>(lastDigit) + 1, piece.end(),
+                       [](unsigned char c) { return std::isalpha(c) != 0; });
+}
+
+PortableCall SplitPortableCall(std::string_view call)
+{
+    PortableCall result;
+    result.fullCall = ToUpper(Trimmed(call));
+    std::vector<std::string_view> pieces;
+    const std::string_view full = result.fullCall;
+    for (size_t start = 0; start <= full.size();) {
+        const size_t stroke = std::min(full.find('/', start), full.size());
+        if (stroke > start)
+            pieces.push_back(full.substr(start, stroke - start));
+        start = stroke + 1;
+    }
+    while (pieces.size() > 1 && IsOperatingSuffix(pieces.back()))
+        pieces.pop_back();
+    for (std::string_view piece : pieces)
+        result.withoutSuffixes += (result.withoutSuffixes.empty() ? "" : "/") + std::string(piece);
+
+    if (pieces.size() > 1 && pieces.back().size() == 1 && std::isdigit(static_cast<unsigned char>(pieces.back()[0]))) {
+        result.areaDigit = pieces.back()[0];
+        pieces.pop_back();
+    }
+    if (pieces.empty())
+        return result;
+
+    size_t home = 0;
+    bool homeIsComplete = false;
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        const bool complete = LooksLikeCompleteCall(pieces[i]);
+        if ((complete && !homeIsComplete) || (complete == homeIsComplete && pieces[i].size() >= pieces[home].size())) {
+            home = i;
+            homeIsComplete = complete;
+        }
+    }
+    result.homeCall = pieces[home];
+
+    size_t location = pieces.size();
+    for (size_t i = 0; i < pieces.size(); ++i)
+        if (i != home && (location == pieces.size() || pieces[i].size() < pieces[location].size()))
+            location = i;
+    if (location != pieces.size()) {
+        result.locationPrefix = pieces[location];
+        result.areaDigit = 0;
+    }
+    return result;
+}
+
+} // namespace
+
+void CallTable::AddExactCall(const std::string& call, const CallTableEntry& entry)
+{
+    m_exactCalls.emplace(call, entry);
+}
+
+void CallTable::AddPrefix(const std::string& prefix, const CallTableEntry& entry)
+{
+    m_prefixes.emplace(prefix, entry);
+    m_longestPrefix = std::max(m_longestPrefix, prefix.size());
+}
+
+const CallTableEntry* CallTable::FindExactCall(const std::string& call) const
+{
+    const auto found = m_exactCalls.find(call);
+    return found == m_exactCalls.end() ? nullptr : &found->second;
+}
+
+const CallTableEntry* CallTable::FindLongestPrefix(std::string_view text) const
+{
+    for (size_t length = std::min(text.size(), m_longestPrefix); length > 0; --length) {
+        const auto found = m_prefixes.find(std::string(text.substr(0, length)));
+        if (found != m_prefixes.end())
+            return &found->second;
+    }
+    return nullptr;
+}
+
+const CallTableEntry* CallTable::Find(std::string_view call) const
+{
+    const PortableCall portable = SplitPortableCall(call);
+    if (portable.homeCall.empty())
+        return nullptr;
+    if (const CallTableEntry* entry = FindExactCall(portable.fullCall))
+        return entry;
+    if (const CallTableEntry* entry = FindExactCall(portable.withoutSuffixes))
+        return entry;
+    if (!portable.locationPrefix.empty())
+        return FindLongestPrefix(portable.locationPrefix);
+    if (const CallTableEntry* entry = FindExactCall(portable.homeCall))
+        return entry;
+    return FindLongestPrefix(portable.homeCall);
+}
+
+CountryFile CountryFile::FromText(std::string_view text)
+{
     CountryFile file;
-    file.problems_ = std::move(parsed.problems);
+    ProblemList problems;
+    const std::vector<CountryEntity> entities = ParseCountryFile(text, problems);
+    file.m_problems = problems.Take();
 
     CallTable dxccOnly;
-    for (std::size_t i = 0; i < parsed.entities.size(); ++i) {
-        if (parsed.entities[i].isDxcc) AddAliases(parsed.entities[i], i, dxccOnly);
-    }
-    for (std::size_t i = 0; i < parsed.entities.size(); ++i) {
-        const CountryEntity& entity = parsed.entities[i];
-        const std::size_t dxcc = entity.isDxcc ? i : ResolveNonDxcc(entity, i, dxccOnly);
-        file.entities_.push_back({entity.name, entity.primaryPrefix, dxcc});
-        AddAliases(entity, i, file.calls_);
+    for (size_t i = 0; i < entities.size(); ++i)
+        if (entities[i].isDxcc)
+            AddAliases(entities[i], i, dxccOnly);
+    for (size_t i = 0; i < entities.size(); ++i) {
+        const CountryEntity& entity = entities[i];
+        const size_t dxcc = entity.isDxcc ? i : ResolveNonDxcc(entity, i, dxccOnly);
+        file.m_entities.push_back({entity.name, entity.primaryPrefix, dxcc});
+        AddAliases(entity, i, file.m_calls);
     }
     return file;
 }
 
-std::optional<CountryFile> CountryFile::FromFile(const std::string& path) {
+std::optional<CountryFile> CountryFile::FromFile(const std::string& path)
+{
     // The real file is about 350 KB; anything far larger is not a country file.
-    constexpr std::size_t kMaxBytes = 16u * 1024u * 1024u;
-    const FileText file = ReadFileText(path, kMaxBytes);
-    if (file.status != FileReadStatus::Ok) return std::nullopt;
-    return FromText(file.text);
+    constexpr size_t kMaxBytes = 16u * 1024u * 1024u;
+    const std::optional<std::string> text = ReadWholeFile(path, kMaxBytes + 1);
+    if (!text || text->size() > kMaxBytes)
+        return std::nullopt;
+    return FromText(*text);
 }
 
-std::optional<CountryInfo> CountryFile::Lookup(std::string_view call) const {
-    const CallTableEntry* entry = calls_.Find(call);
-    if (entry == nullptr) return std::nullopt;
-    const Entity& dxcc = entities_[entities_[entry->entity].dxccEntity];
+std::optional<CountryInfo> CountryFile::Lookup(std::string_view call) const
+{
+    const CallTableEntry* entry = m_calls.Find(call);
+    if (!entry)
+        return std::nullopt;
+    const Entity& dxcc = m_entities[m_entities[entry->entity].dxccEntity];
     return CountryInfo{dxcc.primaryPrefix, entry->continent, dxcc.name};
 }
 
-}  // namespace replay
+std::string CallPrefix(std::string_view call)
+{
+    const PortableCall portable = SplitPortableCall(call);
+    if (!portable.locationPrefix.empty())
+        return portable.locationPrefix;
+    // The home call's own prefix: up to and including its last digit ("TC50TRAC" gives "TC50").
+    const size_t homeDigit = portable.homeCall.find_last_of("0123456789");
+    std::string prefix = portable.homeCall.substr(0, homeDigit == std::string::npos ? std::string::npos : homeDigit + 1);
+    if (portable.areaDigit != 0) {
+        const size_t lastDigit = prefix.find_last_of("0123456789");
+        if (lastDigit == std::string::npos)
+            prefix += portable.areaDigit;
+        else
+            prefix[lastDigit] = portable.areaDigit;
+    }
+    return prefix;
+}
+
+HostQso DescribeForHost(const Qso& qso, const CountryFile& countries)
+{
+    HostQso host;
+    host.qso = &qso;
+    if (const auto country = countries.Lookup(qso.call)) {
+        host.dxccPrefix = country->dxccPrefix;
+        host.continent = country->continent;
+        host.knownCall = true;
+    }
+    host.callPrefix = CallPrefix(qso.call);
+    host.time = HostTime(qso.time);
+    // The host passes the frequency in Hz as a 32-bit number.
+    const auto maxHz = std::numeric_limits<unsigned int>::max();
+    host.frequencyHz = qso.frequencyHz > maxHz ? maxHz : static_cast<unsigned int>(qso.frequencyHz);
+    return host;
+}
+
+COleDateTime HostTime(const QsoTime& time)
+{
+    return COleDateTime(time.year, time.month, time.day, time.hour, time.minute, 0);
+}

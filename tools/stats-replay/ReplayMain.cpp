@@ -6,22 +6,22 @@
 
 #include <atomic>
 #include <cstdio>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "tools/stats-replay/DialogConfirmer.h"
-#include "tools/stats-replay/HostQso.h"
-#include "tools/stats-replay/LogReader.h"
+#include "platform/TextFiles.h"
+#include "platform/win32/ScopedHandle.h"
+#include "tools/stats-exports/win32/StatsModule.h"
+#include "tools/stats-replay/ContestLog.h"
+#include "tools/stats-replay/CountryFile.h"
 #include "tools/stats-replay/ReplayOptions.h"
-#include "tools/stats-replay/StatsLibrary.h"
 #include "tools/stats-replay/WindowedHost.h"
 
-namespace replay {
 namespace {
 
-enum ExitCode {
+enum ExitCode
+{
     kReplayed = 0,
     kReplayedWithWarnings = 1,   // lines that are no QSOs or lack a serial number, calls the country
                                  // file does not know, QSOs outside --start/--end
@@ -37,6 +37,50 @@ enum ExitCode {
     kInterrupted = 130,          // Ctrl+C; registry and settings are put back first
 };
 
+// The common reasons LoadLibrary gives, in words for someone who just wants to replay a log.
+std::string LoadErrorMeaning(DWORD error)
+{
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND: return "the file is missing";
+    case ERROR_MOD_NOT_FOUND: return "the file is missing or is not a 32-bit DLL";
+    case ERROR_BAD_EXE_FORMAT:
+    case ERROR_EXE_MACHINE_TYPE_MISMATCH: return "the file is not a 32-bit Windows DLL (a 64-bit one, or no DLL at all)";
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION: return "the file may not be read, or another program holds it";
+    case ERROR_DLL_INIT_FAILED: return "the DLL refused to start";
+    default: return "";
+    }
+}
+
+// The exports of Stats.dll, loaded the way the host loads it (LoadLibrary), bound by their plain
+// names; false with `error` saying why.
+bool BindPlugin(const StatsModule& module, const std::string& path, StatsExports& exports, std::string& error)
+{
+    if (!module.IsLoaded()) {
+        const DWORD code = module.LoadError();
+        const std::string meaning = LoadErrorMeaning(code);
+        error = "cannot load " + path + " (error " + std::to_string(code) + ")" + (meaning.empty() ? "" : ": " + meaning);
+        return false;
+    }
+    std::string missing;
+    exports = module.Bind(ExportNaming::Plain, missing);
+    if (!missing.empty())
+        error = path + ": the plug-in has no export " + missing;
+    return missing.empty();
+}
+
+// A FindFirstFileA search, closed when it goes.
+struct FindClosing
+{
+    void operator()(HANDLE search) const
+    {
+        if (search != INVALID_HANDLE_VALUE)
+            FindClose(search);
+    }
+};
+using FindHandle = std::unique_ptr<void, FindClosing>;
+
 // What the console control handler puts back: the windowed host, or the settings of a replay
 // without windows.
 std::atomic<WindowedHost*> g_windowedHost{nullptr};
@@ -44,9 +88,12 @@ std::atomic<PluginSettings*> g_plainSettings{nullptr};
 
 // Ctrl+C, Ctrl+Break, a closed console: registry and settings are put back, then the process
 // ends at once (ending it the ordinary way would wait for the plug-in's windows).
-BOOL WINAPI OnConsoleControl(DWORD) {
-    if (WindowedHost* host = g_windowedHost.load()) host->Restore();
-    if (PluginSettings* settings = g_plainSettings.load()) settings->Restore();
+BOOL WINAPI OnConsoleControl(DWORD)
+{
+    if (WindowedHost* host = g_windowedHost.load())
+        host->Restore();
+    if (PluginSettings* settings = g_plainSettings.load())
+        settings->Restore();
     std::fprintf(stderr, "stats-replay: interrupted; the registry and the plug-in's settings are as they were\n");
     std::fflush(stderr);
     TerminateProcess(GetCurrentProcess(), kInterrupted);
@@ -55,16 +102,19 @@ BOOL WINAPI OnConsoleControl(DWORD) {
 
 constexpr size_t kProgressEvery = 500;
 
-void PrintText(const std::string& text) {
+void PrintText(const std::string& text)
+{
     // The plug-in's texts end lines with CR LF; print plain line ends.
     std::string plain;
     plain.reserve(text.size());
     for (char c : text)
-        if (c != '\r') plain += c;
+        if (c != '\r')
+            plain += c;
     std::fputs(plain.c_str(), stdout);
 }
 
-const char* CheckCallMeaning(int result) {
+const char* CheckCallMeaning(int result)
+{
     switch (result) {
     case 0: return "dupe";
     case 1: return "nothing new";
@@ -76,7 +126,8 @@ const char* CheckCallMeaning(int result) {
 }
 
 // The QSO as the host logs it with the plug-in.
-LoggedQso Logged(const Qso& qso, const HostQso& host) {
+LoggedQso Logged(const Qso& qso, const HostQso& host)
+{
     LoggedQso logged;
     logged.ownCall = qso.ownCall.c_str();
     logged.call = qso.call.c_str();
@@ -94,27 +145,30 @@ LoggedQso Logged(const Qso& qso, const HostQso& host) {
     return logged;
 }
 
-std::string FormatTime(const QsoTime& t) {
+std::string FormatTime(const QsoTime& t)
+{
     char text[32];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d%02d", t.year, t.month, t.day, t.hour, t.minute);
     return text;
 }
 
 // Whether `path` can be written: created and removed again when it is new.
-bool CanWriteFile(const std::string& path) {
+bool CanWriteFile(const std::string& path)
+{
     const bool existed = GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    CloseHandle(file);
-    if (!existed) DeleteFileA(path.c_str());
+    if (!ScopedHandle(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr)))
+        return false;
+    if (!existed)
+        DeleteFileA(path.c_str());
     return true;
 }
 
-class Replay {
+class Replay
+{
 public:
-    Replay(const ReplayOptions& options, StatsLibrary& stats, const CountryFile& countries, WindowedHost* windows)
-        : options_(options), stats_(stats), countries_(countries), windows_(windows) {}
+    Replay(const ReplayOptions& options, const StatsExports& stats, const CountryFile& countries, WindowedHost* windows)
+        : m_options(options), m_stats(stats), m_countries(countries), m_windows(windows) {}
 
     int Run(const ContestLog& log);
 
@@ -127,19 +181,20 @@ private:
     int FinishContest();
     int FinishWindows(int status);
 
-    const ReplayOptions& options_;
-    StatsLibrary& stats_;
-    const CountryFile& countries_;
-    WindowedHost* windows_;   // null without --windows
-    int warnings_ = 0;
-    double lastFrequencyHz_ = 0;
-    QsoTime contestEnd_;
+    const ReplayOptions& m_options;
+    const StatsExports& m_stats;
+    const CountryFile& m_countries;
+    WindowedHost* m_windows;   // null without --windows
+    int m_warnings = 0;
+    double m_lastFrequencyHz = 0;
+    QsoTime m_contestEnd;
 };
 
-void Replay::StartContest(const ContestLog& log) {
-    const QsoTime start = options_.start.value_or(log.firstQsoTime.value_or(QsoTime{}));
-    const QsoTime end = contestEnd_ = options_.end.value_or(log.lastQsoTime.value_or(QsoTime{}));
-    const auto own = countries_.Lookup(log.ownCall);
+void Replay::StartContest(const ContestLog& log)
+{
+    const QsoTime start = m_options.start.value_or(log.firstQsoTime.value_or(QsoTime{}));
+    const QsoTime end = m_contestEnd = m_options.end.value_or(log.lastQsoTime.value_or(QsoTime{}));
+    const auto own = m_countries.Lookup(log.ownCall);
     const std::string ownDxcc = own ? own->dxccPrefix : "";
     ContestStart contest;
     contest.contestant = log.ownCall.c_str();
@@ -148,15 +203,17 @@ void Replay::StartContest(const ContestLog& log) {
     contest.ownDxccPrefix = ownDxcc.c_str();
     auto startContest = [&](int cabrilloMode) {
         contest.cabrilloMode = cabrilloMode;
-        stats_.ResetStats(contest);
+        m_stats.ResetStats(contest);
     };
     // A contest start in Cabrillo mode never opens the windows, so a windowed replay starts
     // the contest once without it first; the windows stay while the second start runs.
-    if (windows_ && options_.cabrillo) startContest(0);
-    startContest(options_.cabrillo ? 1 : 0);
+    if (m_windows && m_options.cabrillo)
+        startContest(0);
+    startContest(m_options.cabrillo ? 1 : 0);
 }
 
-int Replay::CheckCall(const Qso& qso, const HostQso& host) {
+int Replay::CheckCall(const Qso& qso, const HostQso& host)
+{
     EnteredCall entered;
     entered.call = qso.call.c_str();
     entered.mode = qso.mode.c_str();
@@ -164,133 +221,146 @@ int Replay::CheckCall(const Qso& qso, const HostQso& host) {
     entered.dxccPrefix = host.dxccPrefix.c_str();
     entered.continent = host.continent.c_str();
     entered.band = qso.band.c_str();
-    return stats_.CheckCall(entered);
+    return m_stats.CheckCall(entered);
 }
 
 // The host passes every QSO it logs, whenever it was made, so the plug-in counts it; the
 // operator who gave the contest's times should know.
-void Replay::WarnIfOutsideTheContest(const Qso& qso) {
+void Replay::WarnIfOutsideTheContest(const Qso& qso)
+{
     std::string where;
-    if (options_.start && qso.time < *options_.start) where = "before --start " + FormatTime(*options_.start);
-    else if (options_.end && *options_.end < qso.time) where = "after --end " + FormatTime(*options_.end);
-    else return;
+    if (m_options.start && qso.time < *m_options.start)
+        where = "before --start " + FormatTime(*m_options.start);
+    else if (m_options.end && *m_options.end < qso.time)
+        where = "after --end " + FormatTime(*m_options.end);
+    else
+        return;
     std::fprintf(stderr, "warning: line %d: the QSO with %s at %s is %s; the plug-in counts it all the same\n",
                  qso.line, qso.call.c_str(), FormatTime(qso.time).c_str(), where.c_str());
-    ++warnings_;
+    ++m_warnings;
 }
 
-void Replay::ReplayQso(const Qso& qso) {
-    const HostQso host = DescribeForHost(qso, countries_);
+void Replay::ReplayQso(const Qso& qso)
+{
+    const HostQso host = DescribeForHost(qso, m_countries);
     if (!host.knownCall) {
         std::fprintf(stderr,
                      "warning: line %d: no country-file entry matches %s; it counts with an empty DXCC prefix and "
                      "continent\n",
                      qso.line, qso.call.c_str());
-        ++warnings_;
+        ++m_warnings;
     }
     WarnIfOutsideTheContest(qso);
-    if (windows_) windows_->ShowQso(qso.call, host.frequencyHz);
+    if (m_windows)
+        m_windows->ShowQso(qso.call, host.frequencyHz);
     const int check = CheckCall(qso, host);
-    if (windows_) windows_->WaitForRefresh([&] { CheckCall(qso, host); });
-    const int stored = stats_.AddData(Logged(qso, host));
-    if (options_.verbose)
+    if (m_windows)
+        m_windows->WaitForRefresh([&] { CheckCall(qso, host); });
+    const int stored = m_stats.AddData(Logged(qso, host));
+    if (m_options.verbose)
         std::printf("%5d  %s  %-5s %-5s %-12s %-6s %-4s %-18s %s\n", qso.line, FormatTime(qso.time).c_str(),
                     qso.band.c_str(), qso.mode.c_str(), qso.call.c_str(), host.dxccPrefix.c_str(),
                     host.continent.c_str(), CheckCallMeaning(check), stored ? "stored" : "rejected");
-    if (windows_) {
+    if (m_windows) {
         // The tally fills the worked lists that the next refresh marks.
         int status = 0;
-        if (!options_.cabrillo) stats_.GetResult0(&status);
-        windows_->FinishRefresh(options_.paceMilliseconds);
-        lastFrequencyHz_ = host.frequencyHz;
+        if (!m_options.cabrillo)
+            m_stats.GetResult0(&status);
+        m_windows->FinishRefresh(m_options.paceMilliseconds);
+        m_lastFrequencyHz = host.frequencyHz;
     }
 }
 
 // The plug-in names its rejected-QSO log after the contest's last day.
-void Replay::ReportRejectedQsoLog() const {
+void Replay::ReportRejectedQsoLog() const
+{
     char name[64];
-    std::snprintf(name, sizeof name, "BadQSO_StatsBARTGSPRINT_%02d_%02d_%04d.txt", contestEnd_.day, contestEnd_.month,
-                  contestEnd_.year);
+    std::snprintf(name, sizeof name, "BadQSO_StatsBARTGSPRINT_%02d_%02d_%04d.txt", m_contestEnd.day, m_contestEnd.month,
+                  m_contestEnd.year);
     char path[MAX_PATH];
     if (GetFullPathNameA(name, sizeof path, path, nullptr) && GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES)
         std::printf("Rejected-QSO log: %s\n", path);
 }
 
 // The Cabrillo files written since `since` (the plug-in names the file after the callsign).
-std::vector<std::string> CabrilloFilesWrittenSince(const FILETIME& since) {
+std::vector<std::string> CabrilloFilesWrittenSince(const FILETIME& since)
+{
     std::vector<std::string> names;
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA("*.cbr", &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
+    const FindHandle search(FindFirstFileA("*.cbr", &found));
+    if (search.get() == INVALID_HANDLE_VALUE)
+        return names;
     do {
-        if (CompareFileTime(&found.ftLastWriteTime, &since) >= 0) names.push_back(found.cFileName);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+        if (CompareFileTime(&found.ftLastWriteTime, &since) >= 0)
+            names.push_back(found.cFileName);
+    } while (FindNextFileA(search.get(), &found));
     return names;
 }
 
-int Replay::FinishContest() {
+int Replay::FinishContest()
+{
     FILETIME before;
     GetSystemTimeAsFileTime(&before);
     int status = 0;
-    PrintText(stats_.GetResult0(&status));
+    PrintText(m_stats.GetResult0(&status));
     ReportRejectedQsoLog();
-    if (options_.cabrillo) {
+    if (m_options.cabrillo) {
         for (const std::string& name : CabrilloFilesWrittenSince(before))
             std::printf("Cabrillo file: %s\n", name.c_str());
     }
-    if (!options_.htmlPath.empty()) {
-        stats_.setVersion("stats-replay");
-        const std::string page = stats_.GetResult0(&status);
-        std::ofstream out(options_.htmlPath, std::ios::binary);
-        if (!(out << page)) {
-            std::fprintf(stderr, "stats-replay: cannot write the HTML page to %s\n", options_.htmlPath.c_str());
+    if (!m_options.htmlPath.empty()) {
+        m_stats.setVersion("stats-replay");
+        if (!ReplaceFileContent(m_options.htmlPath, m_stats.GetResult0(&status))) {
+            std::fprintf(stderr, "stats-replay: cannot write the HTML page to %s\n", m_options.htmlPath.c_str());
             return kOutputError;
         }
-        std::printf("HTML page: %s\n", options_.htmlPath.c_str());
+        std::printf("HTML page: %s\n", m_options.htmlPath.c_str());
     }
-    return warnings_ ? kReplayedWithWarnings : kReplayed;
+    return m_warnings ? kReplayedWithWarnings : kReplayed;
 }
 
 // After the summary: one more refresh with an empty call field shows the final marks and the
 // worked DXCC list; then the picture, or the windows stay until the operator closes them.
-int Replay::FinishWindows(int status) {
-    if (!windows_->HasWindows()) {
+int Replay::FinishWindows(int status)
+{
+    if (!m_windows->HasWindows()) {
         std::fprintf(stderr, "stats-replay: the plug-in showed no control window, so no windows were shown\n");
         return kNoControlWindow;
     }
     Qso idle;
     idle.mode = "RTTY";
-    const HostQso host = DescribeForHost(idle, countries_);
-    windows_->ShowQso("", lastFrequencyHz_);
+    const HostQso host = DescribeForHost(idle, m_countries);
+    m_windows->ShowQso("", m_lastFrequencyHz);
     CheckCall(idle, host);
-    windows_->WaitForRefresh([&] { CheckCall(idle, host); });
-    windows_->FinishRefresh(0);
-    if (!options_.screenshotPath.empty()) {
+    m_windows->WaitForRefresh([&] { CheckCall(idle, host); });
+    m_windows->FinishRefresh(0);
+    if (!m_options.screenshotPath.empty()) {
         std::string error;
-        if (!windows_->SaveScreenshot(options_.screenshotPath, error)) {
+        if (!m_windows->SaveScreenshot(m_options.screenshotPath, error)) {
             std::fprintf(stderr, "stats-replay: %s\n", error.c_str());
             return kScreenshotError;
         }
-        std::printf("Picture of the windows: %s\n", options_.screenshotPath.c_str());
+        std::printf("Picture of the windows: %s\n", m_options.screenshotPath.c_str());
     } else {
-        windows_->WaitForOperator();
+        m_windows->WaitForOperator();
     }
-    windows_->CloseWindows();
+    m_windows->CloseWindows();
     return status;
 }
 
-int Replay::Run(const ContestLog& log) {
+int Replay::Run(const ContestLog& log)
+{
     for (const Problem& problem : log.problems) {
         std::fprintf(stderr, "warning: line %d: %s\n", problem.line, problem.message.c_str());
-        ++warnings_;
+        ++m_warnings;
     }
     std::unique_ptr<DialogConfirmer> confirmer;
-    if (options_.acceptForm) confirmer = std::make_unique<DialogConfirmer>();
+    if (m_options.acceptForm)
+        confirmer = std::make_unique<DialogConfirmer>();
     StartContest(log);
-    if (windows_ && !windows_->WaitForControlWindow())
+    if (m_windows && !m_windows->WaitForControlWindow())
         std::fprintf(stderr, "stats-replay: no control window of the plug-in appeared; replaying without windows\n");
-    if (options_.verbose)
+    if (m_options.verbose)
         std::printf(" line  time             band  mode  call         DXCC   cont call check         AddData0\n");
     const bool showProgress = _isatty(_fileno(stderr)) && log.qsos.size() > kProgressEvery;
     for (size_t i = 0; i < log.qsos.size(); ++i) {
@@ -298,12 +368,14 @@ int Replay::Run(const ContestLog& log) {
         if (showProgress && (i + 1) % kProgressEvery == 0)
             std::fprintf(stderr, "\r%zu of %zu QSOs replayed", i + 1, log.qsos.size());
     }
-    if (showProgress) std::fprintf(stderr, "\n");
+    if (showProgress)
+        std::fprintf(stderr, "\n");
     const int status = FinishContest();
-    return windows_ && status <= kReplayedWithWarnings ? FinishWindows(status) : status;
+    return m_windows && status <= kReplayedWithWarnings ? FinishWindows(status) : status;
 }
 
-int Main(const std::vector<std::string>& args) {
+int Main(const std::vector<std::string>& args)
+{
     std::string error;
     const auto options = ParseReplayOptions(args, error);
     if (!options) {
@@ -335,8 +407,9 @@ int Main(const std::vector<std::string>& args) {
         std::fprintf(stderr, "stats-replay: cannot write the picture %s\n", options->screenshotPath.c_str());
         return kScreenshotError;
     }
-    StatsLibrary stats(options->dllPath, error);
-    if (!stats.IsLoaded()) {
+    const StatsModule plugin(options->dllPath);
+    StatsExports stats;
+    if (!BindPlugin(plugin, options->dllPath, stats, error)) {
         std::fprintf(stderr, "stats-replay: %s\n", error.c_str());
         return kPluginError;
     }
@@ -345,7 +418,8 @@ int Main(const std::vector<std::string>& args) {
         // A contest start that reads Start=0 opens the plug-in's windows; without --windows
         // it finds 1 (the key is put back afterwards).
         PluginSettings settings;
-        if (settings.Prepare()) settings.Set("Start", "1");
+        if (settings.Prepare())
+            settings.Set("Start", "1");
         g_plainSettings = &settings;
         const int status = Replay(*options, stats, *countries, nullptr).Run(log);
         settings.Restore();
@@ -358,7 +432,7 @@ int Main(const std::vector<std::string>& args) {
     WindowedHost windows(options->verbose);
     g_windowedHost = &windows;
     int status = kHostObjectError;
-    if (windows.Open(stats.Module(), error))
+    if (windows.Open(plugin.Handle(), error))
         status = Replay(*options, stats, *countries, &windows).Run(log);
     else
         std::fprintf(stderr, "stats-replay: %s\n", error.c_str());
@@ -368,11 +442,11 @@ int Main(const std::vector<std::string>& args) {
     return status;
 }
 
-}  // namespace
-}  // namespace replay
+} // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     _setmode(_fileno(stdout), _O_BINARY);
     std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
-    return replay::Main(std::vector<std::string>(argv + 1, argv + argc));
+    return Main(std::vector<std::string>(argv + 1, argv + argc));
 }

@@ -3,8 +3,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace replay {
-
 constexpr unsigned long kMaxPaceMilliseconds = 60000;
 
 const char* const kReplayUsage =
@@ -26,17 +24,19 @@ const char* const kReplayUsage =
     "                    (implies --windows)\n"
     "  --help            this text\n";
 
-std::optional<QsoTime> ParseTimeOption(const std::string& text) {
+std::optional<QsoTime> ParseTimeOption(const std::string& text)
+{
     QsoTime time;
     int consumed = 0;
     const char* s = text.c_str();
-    if (std::sscanf(s, "%4d-%2d-%2d%n", &time.year, &time.month, &time.day, &consumed) != 3) return std::nullopt;
+    if (std::sscanf(s, "%4d-%2d-%2d%n", &time.year, &time.month, &time.day, &consumed) != 3)
+        return std::nullopt;
     s += consumed;
     if (*s == ' ' || *s == 'T') {
         ++s;
         int hour = 0, minute = 0;
-        if (std::sscanf(s, "%2d:%2d%n", &hour, &minute, &consumed) == 2 ||
-            std::sscanf(s, "%2d%2d%n", &hour, &minute, &consumed) == 2) {
+        if (std::sscanf(s, "%2d:%2d%n", &hour, &minute, &consumed) == 2
+            || std::sscanf(s, "%2d%2d%n", &hour, &minute, &consumed) == 2) {
             time.hour = hour;
             time.minute = minute;
             s += consumed;
@@ -44,24 +44,29 @@ std::optional<QsoTime> ParseTimeOption(const std::string& text) {
             return std::nullopt;
         }
     }
-    if (*s != '\0' || !IsValidQsoTime(time)) return std::nullopt;
+    if (*s != '\0' || !IsValidQsoTime(time))
+        return std::nullopt;
     return time;
 }
 
-std::optional<ReplayOptions> ParseReplayOptions(const std::vector<std::string>& args, std::string& error) {
+std::optional<ReplayOptions> ParseReplayOptions(const std::vector<std::string>& args, std::string& error)
+{
     ReplayOptions options;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         auto value = [&]() -> const std::string* {
-            if (i + 1 < args.size()) return &args[++i];
+            if (i + 1 < args.size())
+                return &args[++i];
             error = arg + " needs a value";
             return nullptr;
         };
         auto time = [&](std::optional<QsoTime>& target) {
             const std::string* text = value();
-            if (!text) return false;
+            if (!text)
+                return false;
             target = ParseTimeOption(*text);
-            if (!target) error = arg + ": not a time: " + *text;
+            if (!target)
+                error = arg + ": not a time: " + *text;
             return target.has_value();
         };
         if (arg == "--help" || arg == "-h") {
@@ -76,12 +81,14 @@ std::optional<ReplayOptions> ParseReplayOptions(const std::vector<std::string>& 
             options.windows = true;
         } else if (arg == "--screenshot") {
             const std::string* text = value();
-            if (!text) return std::nullopt;
+            if (!text)
+                return std::nullopt;
             options.screenshotPath = *text;
             options.windows = true;
         } else if (arg == "--pace") {
             const std::string* text = value();
-            if (!text) return std::nullopt;
+            if (!text)
+                return std::nullopt;
             char* end = nullptr;
             const unsigned long milliseconds = std::strtoul(text->c_str(), &end, 10);
             if (text->empty() || *end != '\0' || (*text)[0] == '-' || milliseconds > kMaxPaceMilliseconds) {
@@ -92,10 +99,12 @@ std::optional<ReplayOptions> ParseReplayOptions(const std::vector<std::string>& 
             options.windows = true;
         } else if (arg == "--cty" || arg == "--dll" || arg == "--html") {
             const std::string* text = value();
-            if (!text) return std::nullopt;
+            if (!text)
+                return std::nullopt;
             (arg == "--cty" ? options.countryFile : arg == "--dll" ? options.dllPath : options.htmlPath) = *text;
         } else if (arg == "--start" || arg == "--end") {
-            if (!time(arg == "--start" ? options.start : options.end)) return std::nullopt;
+            if (!time(arg == "--start" ? options.start : options.end))
+                return std::nullopt;
         } else if (arg.size() > 1 && arg[0] == '-') {
             error = "unknown option " + arg;
             return std::nullopt;
@@ -116,5 +125,3 @@ std::optional<ReplayOptions> ParseReplayOptions(const std::vector<std::string>& 
     }
     return options;
 }
-
-}  // namespace replay

@@ -1,18 +1,16 @@
-// The command line of stats-replay.
 #pragma once
-
+// The command line of stats-replay.
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "tools/stats-replay/Qso.h"
-
-namespace replay {
+#include "tools/stats-replay/ContestLog.h"
 
 // Where the Debian package hamradio-files puts its country file, as Wine sees it.
 constexpr const char* kDefaultCountryFile = "Z:\\usr\\share\\hamradio-files\\cty.dat";
 
-struct ReplayOptions {
+struct ReplayOptions
+{
     std::string logPath;
     std::string countryFile = kDefaultCountryFile;
     std::string dllPath = "Stats.dll";
@@ -36,5 +34,3 @@ std::optional<ReplayOptions> ParseReplayOptions(const std::vector<std::string>& 
 std::optional<QsoTime> ParseTimeOption(const std::string& text);
 
 extern const char* const kReplayUsage;
-
-}  // namespace replay

@@ -1,12 +1,13 @@
 #include "tools/stats-replay/WindowedHost.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
-#include "tools/stats-replay/PngImage.h"
-#include "tools/stats-replay/WindowLayout.h"
+#include "platform/win32/Gdi.h"
+#include "tools/screenshot/Screenshot.h"
 
-namespace replay {
 namespace {
 
 constexpr DWORD kControlWindowTimeout = 15000;
@@ -22,7 +23,100 @@ constexpr DWORD kCloseTimeout = 10000;
 constexpr int kWindowOnTopBox = 1017;
 constexpr int kNotInControlWindow = 1018;
 
-BOOL CALLBACK CollectOtherThreadsWindow(HWND window, LPARAM list) {
+// The window layout: the three multiplier windows side by side along the top of the screen, the
+// control window below the DXCC window. The sizes come from the plug-in's own dialog templates,
+// in dialog units converted for the dialog font.
+constexpr int kMargin = 10;
+constexpr int kGap = 12;
+constexpr int kDxccDialog = 104;
+constexpr int kContinentDialog = 110;
+// Used when a template cannot be read: generous sizes in dialog units.
+constexpr SIZE kFallbackUnits{260, 150};
+
+// The settings file's section, and a default no stored value can equal: it tells a missing key
+// from an empty one.
+constexpr const char* kSection = "Settings";
+constexpr const char* kMissing = "\x01missing\x01";
+
+// The Cabrillo dialogs' confirmation: how often it looks, and the controls that only the header
+// form has (the callsign edit and the LOCATION combo box).
+constexpr DWORD kPollMilliseconds = 50;
+constexpr int kFormCallsignId = 1010;
+constexpr int kFormLocationId = 1022;
+
+class CFont : public CGdiObjectT<HFONT>
+{
+public:
+    BOOL CreateFontIndirect(const LOGFONTA& font) { return Attach(::CreateFontIndirectA(&font)); }
+};
+
+// A dialog template's size in dialog units and its style.
+struct TemplateSize
+{
+    SIZE units = kFallbackUnits;
+    DWORD style = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
+};
+
+TemplateSize ReadTemplate(HMODULE plugin, int id)
+{
+    TemplateSize size;
+    HRSRC found = FindResourceA(plugin, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5) /* RT_DIALOG */);
+    HGLOBAL loaded = found ? LoadResource(plugin, found) : nullptr;
+    const auto* bytes = loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
+    if (!bytes || SizeofResource(plugin, found) < 26)
+        return size;
+    auto word = [bytes](int offset) { return *reinterpret_cast<const short*>(bytes + offset); };
+    const bool extended = word(2) == -1;   // DLGTEMPLATEEX: version 1, signature 0xFFFF
+    size.style = *reinterpret_cast<const DWORD*>(bytes + (extended ? 12 : 0));
+    size.units = extended ? SIZE{word(22), word(24)} : SIZE{word(14), word(16)};
+    return size;
+}
+
+// Pixels per 4 horizontal and 8 vertical dialog units for the plug-in's dialog font.
+SIZE DialogBaseUnits()
+{
+    CDC screen;   // a memory context with the screen's resolution
+    screen.CreateCompatibleDC(nullptr);
+    LOGFONTA logical{};
+    logical.lfHeight = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    lstrcpyA(logical.lfFaceName, "MS Shell Dlg");
+    CFont font;
+    font.CreateFontIndirect(logical);
+    const CSelection selected(screen, font);
+    SIZE text{};
+    GetTextExtentPoint32A(screen, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &text);
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(screen, &metrics);
+    return SIZE{std::max<LONG>((text.cx / 26 + 1) / 2, 4), std::max<LONG>(metrics.tmHeight, 8)};
+}
+
+SIZE WindowPixels(HMODULE plugin, int id, SIZE base)
+{
+    const TemplateSize size = ReadTemplate(plugin, id);
+    RECT frame{0, 0, MulDiv(size.units.cx, base.cx, 4), MulDiv(size.units.cy, base.cy, 8)};
+    AdjustWindowRectEx(&frame, size.style, FALSE, 0);
+    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+}
+
+// The settings keys and values that place the windows (setup_x, dxcc_x, cont_x, area_x, ...).
+std::vector<std::pair<const char*, std::string>> SideBySideLayout(HMODULE plugin)
+{
+    const SIZE base = DialogBaseUnits();
+    const SIZE dxcc = WindowPixels(plugin, kDxccDialog, base);
+    const SIZE continent = WindowPixels(plugin, kContinentDialog, base);
+    const int continentX = kMargin + dxcc.cx + kGap;
+    const int callAreaX = continentX + continent.cx + kGap;
+    const int controlY = kMargin + std::max(dxcc.cy, continent.cy) + kGap;
+    return {
+        {"dxcc_x", std::to_string(kMargin)},      {"dxcc_y", std::to_string(kMargin)},
+        {"cont_x", std::to_string(continentX)},   {"cont_y", std::to_string(kMargin)},
+        {"area_x", std::to_string(callAreaX)},    {"area_y", std::to_string(kMargin)},
+        {"setup_x", std::to_string(kMargin)},     {"setup_y", std::to_string(controlY)},
+    };
+}
+
+BOOL CALLBACK CollectOtherThreadsWindow(HWND window, LPARAM list)
+{
     DWORD process = 0;
     const DWORD thread = GetWindowThreadProcessId(window, &process);
     if (process == GetCurrentProcessId() && thread != GetCurrentThreadId() && IsWindowVisible(window))
@@ -31,32 +125,39 @@ BOOL CALLBACK CollectOtherThreadsWindow(HWND window, LPARAM list) {
 }
 
 // The visible top-level windows of this process that other threads than this one own.
-std::vector<HWND> OtherThreadsWindows() {
+std::vector<HWND> OtherThreadsWindows()
+{
     std::vector<HWND> found;
     EnumWindows(CollectOtherThreadsWindow, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
-HWND FindControlWindow() {
+HWND FindControlWindow()
+{
     for (HWND window : OtherThreadsWindows())
-        if (GetDlgItem(window, kWindowOnTopBox) && !GetDlgItem(window, kNotInControlWindow)) return window;
+        if (GetDlgItem(window, kWindowOnTopBox) && !GetDlgItem(window, kNotInControlWindow))
+            return window;
     return nullptr;
 }
 
-std::vector<HWND> ThreadsVisibleWindows(DWORD thread) {
+std::vector<HWND> ThreadsVisibleWindows(DWORD thread)
+{
     std::vector<HWND> found;
     for (HWND window : OtherThreadsWindows())
-        if (GetWindowThreadProcessId(window, nullptr) == thread) found.push_back(window);
+        if (GetWindowThreadProcessId(window, nullptr) == thread)
+            found.push_back(window);
     return found;
 }
 
-std::string WindowText(HWND window) {
+std::string WindowText(HWND window)
+{
     char text[256] = "";
     GetWindowTextA(window, text, sizeof text);
     return text;
 }
 
-RECT UnionOfWindows(const std::vector<HWND>& windows) {
+RECT UnionOfWindows(const std::vector<HWND>& windows)
+{
     RECT all{};
     for (HWND window : windows) {
         RECT r;
@@ -70,43 +171,9 @@ RECT UnionOfWindows(const std::vector<HWND>& windows) {
     return all;
 }
 
-// The screen's pixels in `area`, as RGB rows.
-RgbImage CaptureScreen(const RECT& area) {
-    RgbImage image;
-    image.width = area.right - area.left;
-    image.height = area.bottom - area.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = image.width;
-    info.bmiHeader.biHeight = -image.height;   // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap && bits) {
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        BitBlt(memory, 0, 0, image.width, image.height, screen, area.left, area.top, SRCCOPY | CAPTUREBLT);
-        GdiFlush();
-        const auto* bgra = static_cast<const BYTE*>(bits);
-        image.pixels.resize(static_cast<size_t>(image.width) * image.height * 3);
-        for (size_t i = 0, n = static_cast<size_t>(image.width) * image.height; i < n; ++i) {
-            image.pixels[i * 3] = bgra[i * 4 + 2];
-            image.pixels[i * 3 + 1] = bgra[i * 4 + 1];
-            image.pixels[i * 3 + 2] = bgra[i * 4];
-        }
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
-    }
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return image;
-}
-
 // "picture: window "Area" 398,0 171x281" and one line per button, in the picture's pixels.
-void PrintPictureMap(const std::vector<HWND>& windows, const RECT& area) {
+void PrintPictureMap(const std::vector<HWND>& windows, const RECT& area)
+{
     for (HWND window : windows) {
         RECT r;
         GetWindowRect(window, &r);
@@ -115,7 +182,8 @@ void PrintPictureMap(const std::vector<HWND>& windows, const RECT& area) {
         for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
             char className[16] = "";
             GetClassNameA(child, className, sizeof className);
-            if (lstrcmpiA(className, "Button") != 0 || !IsWindowVisible(child)) continue;
+            if (lstrcmpiA(className, "Button") != 0 || !IsWindowVisible(child))
+                continue;
             GetWindowRect(child, &r);
             std::printf("picture: button \"%s\" %d \"%s\" %ld,%ld %ldx%ld\n", WindowText(window).c_str(),
                         GetDlgCtrlID(child), WindowText(child).c_str(), r.left - area.left, r.top - area.top,
@@ -124,9 +192,47 @@ void PrintPictureMap(const std::vector<HWND>& windows, const RECT& area) {
     }
 }
 
-}  // namespace
+std::string FullPath(const char* relative)
+{
+    char path[MAX_PATH] = "";
+    const DWORD length = GetFullPathNameA(relative, sizeof path, path, nullptr);
+    return length && length < sizeof path ? path : relative;
+}
 
-bool HaveDisplay() {
+std::optional<std::string> ReadKey(const std::string& file, const char* key)
+{
+    std::vector<char> value(4096);
+    GetPrivateProfileStringA(kSection, key, kMissing, value.data(), static_cast<DWORD>(value.size()), file.c_str());
+    if (std::string(value.data()) == kMissing)
+        return std::nullopt;
+    return std::string(value.data());
+}
+
+bool IsCabrilloDialog(HWND dialog)
+{
+    char caption[32] = "";
+    GetWindowTextA(dialog, caption, sizeof caption);
+    const bool headerForm = GetDlgItem(dialog, kFormCallsignId) && GetDlgItem(dialog, kFormLocationId);
+    return headerForm || lstrcmpA(caption, "Output") == 0;
+}
+
+// Presses OK on a visible Cabrillo dialog of this process.
+BOOL CALLBACK ConfirmDialog(HWND window, LPARAM)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char className[16] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (process == GetCurrentProcessId() && IsWindowVisible(window) && lstrcmpA(className, "#32770") == 0
+        && IsCabrilloDialog(window))
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    return TRUE;
+}
+
+} // namespace
+
+bool HaveDisplay()
+{
     // Under Wine without an X display the first window would start Wine's desktop process,
     // which fails and leaves the Wine session without a desktop for the programs after it.
     using WineVersion = const char*(CDECL*)();
@@ -136,35 +242,98 @@ bool HaveDisplay() {
         char value[8] = "";
         return GetEnvironmentVariableA(name, value, sizeof value) > 0 && value[0] != '\0';
     };
-    if (wineVersion && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) return false;
+    if (wineVersion && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY"))
+        return false;
     HWND probe = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    if (!probe) return false;
+    if (!probe)
+        return false;
     DestroyWindow(probe);
     return true;
 }
 
-WindowedHost::~WindowedHost() {
+PluginSettings::PluginSettings() : m_folder(FullPath("Plugins")), m_file(FullPath("Plugins\\BARTG-SPRINT.ini")) {}
+
+bool PluginSettings::Prepare()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (GetFileAttributesA(m_folder.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return true;
+    m_madeFolder = CreateDirectoryA(m_folder.c_str(), nullptr) != 0;
+    return m_madeFolder;
+}
+
+bool PluginSettings::Set(const char* key, const std::string& value)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!m_oldValues.count(key))
+        m_oldValues[key] = ReadKey(m_file, key);
+    return WritePrivateProfileStringA(kSection, key, value.c_str(), m_file.c_str()) != 0;
+}
+
+void PluginSettings::Restore()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_madeFolder) {
+        // Everything in the folder was written by this run.
+        DeleteFileA(m_file.c_str());
+        RemoveDirectoryA(m_folder.c_str());
+        m_madeFolder = false;
+    } else {
+        for (const auto& [key, value] : m_oldValues)
+            WritePrivateProfileStringA(kSection, key.c_str(), value ? value->c_str() : nullptr, m_file.c_str());
+    }
+    m_oldValues.clear();
+    // Wine keeps profile files in a cache; this writes it out.
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, m_file.c_str());
+}
+
+DialogConfirmer::DialogConfirmer()
+    : m_stop(CreateEventA(nullptr, TRUE, FALSE, nullptr))
+    , m_thread(CreateThread(nullptr, 0, &DialogConfirmer::Watch, this, 0, nullptr))
+{
+}
+
+DialogConfirmer::~DialogConfirmer()
+{
+    SetEvent(m_stop.Get());
+    // The main thread keeps serving the host's object while it waits.
+    if (m_thread)
+        PumpMessagesUntilSignalled(m_thread.Get(), INFINITE);
+}
+
+DWORD WINAPI DialogConfirmer::Watch(LPVOID self)
+{
+    auto* confirmer = static_cast<DialogConfirmer*>(self);
+    while (WaitForSingleObject(confirmer->m_stop.Get(), kPollMilliseconds) == WAIT_TIMEOUT)
+        EnumWindows(ConfirmDialog, 0);
+    return 0;
+}
+
+WindowedHost::~WindowedHost()
+{
     CloseWindows();
-    host_.reset();
+    m_host.reset();
     Restore();
 }
 
-bool WindowedHost::Open(HMODULE plugin, std::string& error) {
-    if (!settings_.Prepare()) {
+bool WindowedHost::Open(HMODULE plugin, std::string& error)
+{
+    if (!m_settings.Prepare()) {
         error = "cannot make the folder Plugins for the plug-in's settings";
         return false;
     }
     // The contest start that finds Start=0 opens the windows that the view keys name.
-    bool written = settings_.Set("Start", "0");
+    bool written = m_settings.Set("Start", "0");
     for (const char* key : {"setup_view_dxcc", "setup_view_continent", "setup_view_call_area", "setup_window_on_top"})
-        written = settings_.Set(key, "1") && written;
-    for (const auto& [key, value] : SideBySideLayout(plugin)) written = settings_.Set(key, value) && written;
+        written = m_settings.Set(key, "1") && written;
+    for (const auto& [key, value] : SideBySideLayout(plugin))
+        written = m_settings.Set(key, value) && written;
     if (!written) {
         error = "cannot write the plug-in's settings file Plugins\\BARTG-SPRINT.ini";
         return false;
     }
-    host_ = std::make_unique<HostAutomation>();
-    const HRESULT registration = host_->Registration();
+    m_host = std::make_unique<HostAutomation>();
+    const HRESULT registration = m_host->Registration();
     if (registration == CO_E_ALREADYINITIALIZED) {
         error = "a program that serves Kelb2.Application is running; the plug-in would talk to it. Close it first";
         return false;
@@ -176,57 +345,70 @@ bool WindowedHost::Open(HMODULE plugin, std::string& error) {
         error = text;
         return false;
     }
-    if (verbose_ && host_->UsesExistingProgId())
+    if (m_verbose && m_host->UsesExistingProgId())
         std::printf("Kelb2.Application is registered already; the object runs under its class id\n");
     return true;
 }
 
-bool WindowedHost::WaitForControlWindow() {
-    PumpMessagesUntil([this] { return (controlWindow_ = FindControlWindow()) != nullptr; }, kControlWindowTimeout);
-    if (!controlWindow_) return false;
-    uiThread_ = GetWindowThreadProcessId(controlWindow_, nullptr);
+bool WindowedHost::WaitForControlWindow()
+{
+    PumpMessagesUntil([this] { return (m_controlWindow = FindControlWindow()) != nullptr; }, kControlWindowTimeout);
+    if (!m_controlWindow)
+        return false;
+    m_uiThread = GetWindowThreadProcessId(m_controlWindow, nullptr);
     // The multiplier windows open with the control window's first refresh.
     PumpMessagesFor(kPaintMilliseconds);
     PrintNewMacros();
     return true;
 }
 
-void WindowedHost::ShowQso(const std::string& call, double frequencyHz) {
-    host_->SetTypedCall(call);
-    host_->SetFrequencyHz(frequencyHz);
-    fieldCallsBefore_ = host_->Calls(kHostField);
-    frequencyCallsBefore_ = host_->Calls(kHostFrequency);
+void WindowedHost::ShowQso(const std::string& call, double frequencyHz)
+{
+    m_host->SetTypedCall(call);
+    m_host->SetFrequencyHz(frequencyHz);
+    m_fieldCallsBefore = m_host->Calls(kHostField);
+    m_frequencyCallsBefore = m_host->Calls(kHostFrequency);
 }
 
-bool WindowedHost::WaitForRefresh(const std::function<void()>& checkCall) {
-    if (!controlWindow_) return false;
+bool WindowedHost::WaitForRefresh(const std::function<void()>& checkCall)
+{
+    if (!m_controlWindow)
+        return false;
     for (int attempt = 0; attempt < kRefreshAttempts; ++attempt) {
-        if (attempt > 0) checkCall();
-        if (PumpMessagesUntil([this] { return host_->Calls(kHostField) > fieldCallsBefore_; }, kRefreshSlice)) {
+        if (attempt > 0)
+            checkCall();
+        if (PumpMessagesUntil([this] { return m_host->Calls(kHostField) > m_fieldCallsBefore; }, kRefreshSlice)) {
             // Macros sent so far came from the refresh of the QSO before.
             PrintNewMacros();
             return true;
         }
-        if (!IsWindow(controlWindow_)) break;
+        if (!IsWindow(m_controlWindow))
+            break;
     }
     return false;
 }
 
-void WindowedHost::FinishRefresh(unsigned paceMilliseconds) {
-    if (!controlWindow_) return;
-    PumpMessagesUntil([this] { return host_->Calls(kHostFrequency) > frequencyCallsBefore_; }, kFrequencyTimeout);
-    if (paceMilliseconds) PumpMessagesFor(paceMilliseconds);
+void WindowedHost::FinishRefresh(unsigned paceMilliseconds)
+{
+    if (!m_controlWindow)
+        return;
+    PumpMessagesUntil([this] { return m_host->Calls(kHostFrequency) > m_frequencyCallsBefore; }, kFrequencyTimeout);
+    if (paceMilliseconds)
+        PumpMessagesFor(paceMilliseconds);
     PrintNewMacros();
 }
 
-void WindowedHost::PrintNewMacros() {
-    const std::vector<std::string> macros = host_->Macros();
-    for (; macrosPrinted_ < macros.size(); ++macrosPrinted_)
-        if (verbose_) std::printf("       host macro: %s\n", macros[macrosPrinted_].c_str());
+void WindowedHost::PrintNewMacros()
+{
+    const std::vector<std::string> macros = m_host->Macros();
+    for (; m_macrosPrinted < macros.size(); ++m_macrosPrinted)
+        if (m_verbose)
+            std::printf("       host macro: %s\n", macros[m_macrosPrinted].c_str());
 }
 
-bool WindowedHost::SaveScreenshot(const std::string& path, std::string& error) {
-    const std::vector<HWND> windows = ThreadsVisibleWindows(uiThread_);
+bool WindowedHost::SaveScreenshot(const std::string& path, std::string& error)
+{
+    const std::vector<HWND> windows = ThreadsVisibleWindows(m_uiThread);
     if (windows.empty()) {
         error = "the plug-in shows no windows to take a picture of";
         return false;
@@ -241,38 +423,42 @@ bool WindowedHost::SaveScreenshot(const std::string& path, std::string& error) {
         error = "the plug-in's windows are off the screen";
         return false;
     }
-    if (!WritePng(path, CaptureScreen(area))) {
+    if (FAILED(ScreenPicture(area).SavePng(path))) {
         error = "cannot write the picture " + path;
         return false;
     }
-    if (verbose_) PrintPictureMap(windows, area);
+    if (m_verbose)
+        PrintPictureMap(windows, area);
     return true;
 }
 
-void WindowedHost::WaitForOperator() {
-    if (!controlWindow_) return;
+void WindowedHost::WaitForOperator()
+{
+    if (!m_controlWindow)
+        return;
     std::printf("The plug-in's windows stay open until you close the control window (Esc in it).\n");
     std::fflush(stdout);
-    PumpMessagesUntil([this] { return !IsWindow(controlWindow_); }, INFINITE);
+    PumpMessagesUntil([this] { return !IsWindow(m_controlWindow); }, INFINITE);
 }
 
-void WindowedHost::CloseWindows() {
-    if (!controlWindow_) return;
-    HANDLE thread = OpenThread(SYNCHRONIZE, FALSE, uiThread_);
-    if (IsWindow(controlWindow_)) PostMessageA(controlWindow_, WM_CLOSE, 0, 0);
-    if (thread) {
-        PumpMessagesUntilSignalled(thread, kCloseTimeout);
-        CloseHandle(thread);
-    } else {
-        PumpMessagesUntil([this] { return !IsWindow(controlWindow_); }, kCloseTimeout);
-    }
+void WindowedHost::CloseWindows()
+{
+    if (!m_controlWindow)
+        return;
+    const ScopedHandle thread(OpenThread(SYNCHRONIZE, FALSE, m_uiThread));
+    if (IsWindow(m_controlWindow))
+        PostMessageA(m_controlWindow, WM_CLOSE, 0, 0);
+    if (thread)
+        PumpMessagesUntilSignalled(thread.Get(), kCloseTimeout);
+    else
+        PumpMessagesUntil([this] { return !IsWindow(m_controlWindow); }, kCloseTimeout);
     PrintNewMacros();
-    controlWindow_ = nullptr;
+    m_controlWindow = nullptr;
 }
 
-void WindowedHost::Restore() {
-    if (host_) host_->RestoreRegistry();
-    settings_.Restore();
+void WindowedHost::Restore()
+{
+    if (m_host)
+        m_host->RestoreRegistry();
+    m_settings.Restore();
 }
-
-}  // namespace replay

@@ -2,6 +2,7 @@
 
 #include <atomic>
 
+#include "platform/win32/ScopedHandle.h"
 #include "tools/host-automation/HostAutomation.h"
 
 namespace {
@@ -14,7 +15,7 @@ std::atomic<HWND> g_grid{nullptr};
 std::atomic<Stage> g_stage{Stage::Idle};
 LARGE_INTEGER g_handlerDone{};
 LARGE_INTEGER g_end{};
-HANDLE g_done = nullptr;
+ScopedHandle g_done;
 UINT g_probe = 0;
 
 constexpr WPARAM kAfterRefresh = 1;
@@ -29,7 +30,7 @@ void AwaitPaintsOrFinish()
     }
     QueryPerformanceCounter(&g_end);
     g_stage = Stage::Idle;
-    SetEvent(g_done);
+    SetEvent(g_done.Get());
 }
 
 LRESULT CALLBACK OnMessageTaken(int code, WPARAM removal, LPARAM parameter)
@@ -57,7 +58,7 @@ LRESULT CALLBACK OnMessageTaken(int code, WPARAM removal, LPARAM parameter)
 RefreshTimer::RefreshTimer(HWND grid)
 {
     g_probe = RegisterWindowMessageA("StatsBenchRefreshProbe");
-    g_done = CreateEventA(nullptr, TRUE, FALSE, nullptr);   // manual reset: the pump tests it after its wait
+    g_done.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));   // manual reset: the pump tests it after its wait
     g_grid = grid;
     const DWORD uiThread = GetWindowThreadProcessId(grid, nullptr);
     if (g_done && uiThread)
@@ -69,9 +70,7 @@ RefreshTimer::~RefreshTimer()
     if (hook_)
         UnhookWindowsHookEx(hook_);
     g_grid = nullptr;
-    if (g_done)
-        CloseHandle(g_done);
-    g_done = nullptr;
+    g_done.Reset();
 }
 
 std::optional<RefreshPhases> RefreshTimer::TimeOne(const std::function<void()>& requestRefresh,
@@ -93,10 +92,10 @@ std::optional<RefreshPhases> RefreshTimer::TimeOne(const std::function<void()>& 
             QueryPerformanceCounter(&typedCallServed);
         if (!frequencyServed.QuadPart && host.Calls(kHostFrequency) > frequencyCalls)
             QueryPerformanceCounter(&frequencyServed);
-        return WaitForSingleObject(g_done, 0) == WAIT_OBJECT_0;
+        return WaitForSingleObject(g_done.Get(), 0) == WAIT_OBJECT_0;
     };
 
-    ResetEvent(g_done);
+    ResetEvent(g_done.Get());
     g_stage = Stage::AwaitingRefresh;
     QueryPerformanceCounter(&start);
     requestRefresh();

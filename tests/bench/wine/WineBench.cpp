@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "engine/CallCheck.h"
+#include "platform/win32/ScopedHandle.h"
 #include "resources/resource.h"
 #include "tests/bench/QsoMix.h"
 #include "tests/bench/wine/RefreshTimer.h"
@@ -42,12 +43,10 @@ void Expect(int expected, int actual, const char* call)
 
 void WriteTextFile(const char* path, const std::string& text)
 {
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const ScopedHandle file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
-    if (file == INVALID_HANDLE_VALUE || !WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr))
+    if (!file || !WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr))
         Fail(std::string("cannot write ") + path);
-    if (file != INVALID_HANDLE_VALUE)
-        CloseHandle(file);
 }
 
 double Microseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to)

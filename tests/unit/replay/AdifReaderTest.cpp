@@ -1,11 +1,11 @@
-#include "tools/stats-replay/AdifReader.h"
+#include "tools/stats-replay/ContestLog.h"
 
 #include <gtest/gtest.h>
 
-namespace replay {
 namespace {
 
-TEST(AdifReader, ReadsARecord) {
+TEST(AdifReader, ReadsARecord)
+{
     ContestLog log = ReadAdif(
         "made by hand\n<adif_ver:5>3.1.0<EOH>\n"
         "<call:6>dl1abc<qso_date:8>20180120<time_on:6>140559<freq:6>14.083<mode:4>RTTY"
@@ -27,38 +27,44 @@ TEST(AdifReader, ReadsARecord) {
     EXPECT_TRUE(log.problems.empty());
 }
 
-TEST(AdifReader, ValuesAreCountedNotScanned) {
+TEST(AdifReader, ValuesAreCountedNotScanned)
+{
     ContestLog log = ReadAdif("<CALL:13>K1ABC <EOR> x<QSO_DATE:8>20180120<TIME_ON:4>1405<EOR>");
     ASSERT_EQ(log.qsos.size(), 1u);
     EXPECT_EQ(log.qsos[0].call, "K1ABC <EOR> X");
 }
 
-TEST(AdifReader, BandAloneGivesTheUsualRttyFrequency) {
+TEST(AdifReader, BandAloneGivesTheUsualRttyFrequency)
+{
     ContestLog log = ReadAdif("<CALL:5>K1ABC<QSO_DATE:8>20180120<TIME_ON:4>1405<BAND:3>40M<EOR>");
     EXPECT_EQ(log.qsos.at(0).band, "40m");
     EXPECT_EQ(log.qsos.at(0).frequencyHz, 7040000u);
 }
 
-TEST(AdifReader, PrefersTheStringFormsOfTheSerialNumbers) {
+TEST(AdifReader, PrefersTheStringFormsOfTheSerialNumbers)
+{
     ContestLog log = ReadAdif("<CALL:5>K1ABC<QSO_DATE:8>20180120<TIME_ON:4>1405"
                               "<STX:1>7<STX_STRING:3>007<SRX:2>42<EOR>");
     EXPECT_EQ(log.qsos.at(0).serialSent, "007");
     EXPECT_EQ(log.qsos.at(0).serialReceived, "42");
 }
 
-TEST(AdifReader, OwnCallFallsBackToTheOperator) {
+TEST(AdifReader, OwnCallFallsBackToTheOperator)
+{
     ContestLog log = ReadAdif("<CALL:5>K1ABC<QSO_DATE:8>20180120<TIME_ON:4>1405<OPERATOR:5>G0XYZ<EOR>");
     EXPECT_EQ(log.qsos.at(0).ownCall, "G0XYZ");
 }
 
-TEST(AdifReader, HeaderFieldsBeforeEohAreNotAQso) {
+TEST(AdifReader, HeaderFieldsBeforeEohAreNotAQso)
+{
     ContestLog log = ReadAdif("<ADIF_VER:5>3.1.0<CALL:5>K1ABC<EOH>"
                               "<CALL:5>K2ABC<QSO_DATE:8>20180120<TIME_ON:4>1405<EOR>");
     ASSERT_EQ(log.qsos.size(), 1u);
     EXPECT_EQ(log.qsos[0].call, "K2ABC");
 }
 
-TEST(AdifReader, ReportsRecordsThatAreNoQsoWithTheirLine) {
+TEST(AdifReader, ReportsRecordsThatAreNoQsoWithTheirLine)
+{
     ContestLog log = ReadAdif("<EOH>\n"
                               "<QSO_DATE:8>20180120<TIME_ON:4>1405<EOR>\n"
                               "<CALL:5>K1ABC<QSO_DATE:8>20181320<TIME_ON:4>1405<EOR>\n"
@@ -73,11 +79,11 @@ TEST(AdifReader, ReportsRecordsThatAreNoQsoWithTheirLine) {
     EXPECT_EQ(log.problems[3].line, 6);
 }
 
-TEST(AdifReader, LengthBeyondTheEndTakesTheRest) {
+TEST(AdifReader, LengthBeyondTheEndTakesTheRest)
+{
     ContestLog log = ReadAdif("<CALL:5>K1ABC<QSO_DATE:8>20180120<TIME_ON:4>1405<COMMENT:999999999>abc");
     EXPECT_TRUE(log.qsos.empty());
     EXPECT_EQ(log.problems.size(), 2u);
 }
 
-}  // namespace
-}  // namespace replay
+} // namespace

@@ -1,15 +1,16 @@
-#include "tools/stats-replay/CabrilloReader.h"
+#include "tools/stats-replay/ContestLog.h"
 
 #include <gtest/gtest.h>
 
-namespace replay {
 namespace {
 
-ContestLog Read(const std::string& qsoLines) {
+ContestLog Read(const std::string& qsoLines)
+{
     return ReadCabrillo("START-OF-LOG: 3.0\nCALLSIGN: n0call\n" + qsoLines + "END-OF-LOG:\n");
 }
 
-TEST(CabrilloReader, ReadsAQsoWithRstColumns) {
+TEST(CabrilloReader, ReadsAQsoWithRstColumns)
+{
     ContestLog log = Read("QSO:  3580 RY 2018-01-20 1405 N0CALL  599 001  dl1abc  579 123\n");
     ASSERT_EQ(log.qsos.size(), 1u);
     const Qso& qso = log.qsos[0];
@@ -27,7 +28,8 @@ TEST(CabrilloReader, ReadsAQsoWithRstColumns) {
     EXPECT_TRUE(log.problems.empty());
 }
 
-TEST(CabrilloReader, ReadsAQsoWithoutRstColumns) {
+TEST(CabrilloReader, ReadsAQsoWithoutRstColumns)
+{
     ContestLog log = Read("QSO: 14080 RY 2018-01-20 1405 N0CALL 001 DL1ABC 123\n");
     ASSERT_EQ(log.qsos.size(), 1u);
     EXPECT_EQ(log.qsos[0].rstSent, "");
@@ -36,7 +38,8 @@ TEST(CabrilloReader, ReadsAQsoWithoutRstColumns) {
     EXPECT_EQ(log.qsos[0].serialReceived, "123");
 }
 
-TEST(CabrilloReader, ALoneFieldBesideRstColumnsIsTheRstAndTheMissingNumberIsNamed) {
+TEST(CabrilloReader, ALoneFieldBesideRstColumnsIsTheRstAndTheMissingNumberIsNamed)
+{
     ContestLog log = Read("QSO:  3585 RY 2024-01-27 1210 G4XYZ  599 004  V3E  599\n"
                           "QSO:  3585 RY 2024-01-27 1211 G4XYZ  599  V3E  599 017\n");
     ASSERT_EQ(log.qsos.size(), 2u);
@@ -51,18 +54,21 @@ TEST(CabrilloReader, ALoneFieldBesideRstColumnsIsTheRstAndTheMissingNumberIsName
     EXPECT_NE(log.problems[1].message.find("no sent serial number"), std::string::npos);
 }
 
-TEST(CabrilloReader, DropsTheTransmitterId) {
+TEST(CabrilloReader, DropsTheTransmitterId)
+{
     ContestLog log = Read("QSO: 14080 RY 2018-01-20 1405 N0CALL 599 001 DL1ABC 599 123 1\n");
     ASSERT_EQ(log.qsos.size(), 1u);
     EXPECT_EQ(log.qsos[0].serialReceived, "123");
 }
 
-TEST(CabrilloReader, KeepsOtherModesAsLogged) {
+TEST(CabrilloReader, KeepsOtherModesAsLogged)
+{
     ContestLog log = Read("QSO: 14030 CW 2018-01-20 1405 N0CALL 599 001 DL1ABC 599 123\n");
     EXPECT_EQ(log.qsos.at(0).mode, "CW");
 }
 
-TEST(CabrilloReader, BandInMegahertzGivesTheUsualRttyFrequency) {
+TEST(CabrilloReader, BandInMegahertzGivesTheUsualRttyFrequency)
+{
     ContestLog log = Read("QSO: 7 RY 2018-01-20 1405 N0CALL 599 001 DL1ABC 599 123\n"
                           "QSO: 50 RY 2018-01-20 1406 N0CALL 599 002 DL1ABC 599 124\n");
     ASSERT_EQ(log.qsos.size(), 2u);
@@ -71,14 +77,16 @@ TEST(CabrilloReader, BandInMegahertzGivesTheUsualRttyFrequency) {
     EXPECT_EQ(log.qsos[1].band, "6m");
 }
 
-TEST(CabrilloReader, FrequencyOutsideTheBandsHasNoBand) {
+TEST(CabrilloReader, FrequencyOutsideTheBandsHasNoBand)
+{
     ContestLog log = Read("QSO: 5000 RY 2018-01-20 1405 N0CALL 599 001 DL1ABC 599 123\n");
     ASSERT_EQ(log.qsos.size(), 1u);
     EXPECT_EQ(log.qsos[0].band, "");
     EXPECT_EQ(log.qsos[0].frequencyHz, 5000000u);
 }
 
-TEST(CabrilloReader, ReportsBadQsoLinesAndReadsOn) {
+TEST(CabrilloReader, ReportsBadQsoLinesAndReadsOn)
+{
     ContestLog log = Read("QSO: 14080 RY 2018-01-20 1405 N0CALL 599 001\n"
                           "QSO: abc RY 2018-01-20 1405 N0CALL 599 001 DL1ABC 599 123\n"
                           "QSO: 14080 RY 2018-02-30 1405 N0CALL 599 001 DL1ABC 599 123\n"
@@ -91,7 +99,8 @@ TEST(CabrilloReader, ReportsBadQsoLinesAndReadsOn) {
     for (int i = 0; i < 6; ++i) EXPECT_EQ(log.problems[i].line, 3 + i);
 }
 
-TEST(CabrilloReader, IgnoresExcludedQsosAndWhatFollowsTheEnd) {
+TEST(CabrilloReader, IgnoresExcludedQsosAndWhatFollowsTheEnd)
+{
     ContestLog log = ReadCabrillo("X-QSO: 14080 RY 2018-01-20 1405 N0CALL 599 001 DL1ABC 599 123\n"
                                   "END-OF-LOG:\n"
                                   "QSO: 14080 RY 2018-01-20 1405 N0CALL 599 001 DL1ABC 599 123\n");
@@ -99,7 +108,8 @@ TEST(CabrilloReader, IgnoresExcludedQsosAndWhatFollowsTheEnd) {
     EXPECT_TRUE(log.problems.empty());
 }
 
-TEST(CabrilloReader, GivesTheHeaderCallAndTheFirstAndLastQsoTime) {
+TEST(CabrilloReader, GivesTheHeaderCallAndTheFirstAndLastQsoTime)
+{
     ContestLog log = Read("QSO: 14080 RY 2018-01-21 0100 N0CALL 599 002 DL1ABC 599 123\n"
                           "QSO: 14080 RY 2018-01-20 2300 N0CALL 599 001 DL1ABD 599 124\n"
                           "QSO: 14080 RY 2018-01-21 0030 N0CALL 599 003 DL1ABE 599 125\n");
@@ -108,5 +118,4 @@ TEST(CabrilloReader, GivesTheHeaderCallAndTheFirstAndLastQsoTime) {
     EXPECT_EQ(*log.lastQsoTime, (QsoTime{2018, 1, 21, 1, 0}));
 }
 
-}  // namespace
-}  // namespace replay
+} // namespace

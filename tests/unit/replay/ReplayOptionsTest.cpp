@@ -1,19 +1,19 @@
-#include <gtest/gtest.h>
-
-#include "tools/stats-replay/HostQso.h"
 #include "tools/stats-replay/ReplayOptions.h"
 
-namespace replay {
+#include <gtest/gtest.h>
+
 namespace {
 
-std::optional<ReplayOptions> Parse(std::vector<std::string> args, std::string* error = nullptr) {
+std::optional<ReplayOptions> Parse(std::vector<std::string> args, std::string* error = nullptr)
+{
     std::string message;
     auto options = ParseReplayOptions(args, message);
     if (error) *error = message;
     return options;
 }
 
-TEST(ReplayOptions, DefaultsReplayTheLogWithTheDebianCountryFile) {
+TEST(ReplayOptions, DefaultsReplayTheLogWithTheDebianCountryFile)
+{
     const auto options = Parse({"contest.log"});
     ASSERT_TRUE(options);
     EXPECT_EQ("contest.log", options->logPath);
@@ -22,7 +22,8 @@ TEST(ReplayOptions, DefaultsReplayTheLogWithTheDebianCountryFile) {
     EXPECT_FALSE(options->cabrillo || options->acceptForm || options->verbose || options->start || options->end);
 }
 
-TEST(ReplayOptions, EveryOptionIsTaken) {
+TEST(ReplayOptions, EveryOptionIsTaken)
+{
     const auto options = Parse({"--cty", "c.dat", "--dll", "x.dll", "--html", "p.html", "--cabrillo", "--accept-form",
                                 "--verbose", "--start", "2018-01-20 1200", "--end", "2018-01-21T11:59", "log.adi"});
     ASSERT_TRUE(options);
@@ -34,7 +35,8 @@ TEST(ReplayOptions, EveryOptionIsTaken) {
     EXPECT_EQ((QsoTime{2018, 1, 21, 11, 59}), *options->end);
 }
 
-TEST(ReplayOptions, MistakesAreExplained) {
+TEST(ReplayOptions, MistakesAreExplained)
+{
     std::string error;
     EXPECT_FALSE(Parse({}, &error));
     EXPECT_EQ("no log given", error);
@@ -51,7 +53,8 @@ TEST(ReplayOptions, MistakesAreExplained) {
     EXPECT_TRUE(Parse({"--help"}));
 }
 
-TEST(ReplayOptions, TimesAreDatesWithAnOptionalTimeOfDay) {
+TEST(ReplayOptions, TimesAreDatesWithAnOptionalTimeOfDay)
+{
     EXPECT_EQ((QsoTime{2018, 1, 20, 0, 0}), *ParseTimeOption("2018-01-20"));
     EXPECT_EQ((QsoTime{2018, 1, 20, 9, 5}), *ParseTimeOption("2018-01-20 0905"));
     EXPECT_FALSE(ParseTimeOption("2018-01-20 25:00"));
@@ -59,27 +62,4 @@ TEST(ReplayOptions, TimesAreDatesWithAnOptionalTimeOfDay) {
     EXPECT_FALSE(ParseTimeOption(""));
 }
 
-TEST(HostQso, FillsWhatTheHostKnowsAboutTheStation) {
-    const CountryFile countries = CountryFile::FromText(
-        "United States:            05:  08:  NA:   37.60:    91.87:     5.0:  K:\n"
-        "    AA,K,N,W;\n");
-    Qso qso;
-    qso.call = "K5DJ/1";
-    qso.time = {2018, 1, 20, 14, 5};
-    qso.frequencyHz = 5'000'000'000ull;
-    const HostQso host = DescribeForHost(qso, countries);
-    EXPECT_TRUE(host.knownCall);
-    EXPECT_EQ("K", host.dxccPrefix);
-    EXPECT_EQ("NA", host.continent);
-    EXPECT_EQ('1', host.callPrefix.back());
-    EXPECT_DOUBLE_EQ(43120.0 + (14 * 60 + 5) / 1440.0, host.time.m_dt);
-    EXPECT_EQ(4294967295u, host.frequencyHz) << "the host's frequency is a 32-bit number";
-
-    qso.call = "DL1ABC";
-    const HostQso unknown = DescribeForHost(qso, countries);
-    EXPECT_FALSE(unknown.knownCall);
-    EXPECT_EQ("", unknown.dxccPrefix);
-}
-
-}  // namespace
-}  // namespace replay
+} // namespace

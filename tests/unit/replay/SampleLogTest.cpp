@@ -8,17 +8,16 @@
 #include <string>
 #include <tuple>
 
-#include "tools/stats-replay/CallPrefix.h"
 #include "tools/stats-replay/CountryFile.h"
-#include "tools/stats-replay/LogReader.h"
 
-namespace replay {
 namespace {
 
 const std::string kSamples = REPLAY_SAMPLES_DIR;
 
-TEST(SampleLog, BothFormsReadWithoutProblems) {
-    for (const char* name : {"/bartg-sprint.log", "/bartg-sprint.adi"}) {
+TEST(SampleLog, BothFormsReadWithoutProblems)
+{
+    for (const char* name : {"/bartg-sprint.log", "/bartg-sprint.adi"})
+    {
         ContestLog log = ReadLogFile(kSamples + name);
         EXPECT_TRUE(log.problems.empty()) << name;
         EXPECT_EQ(log.qsos.size(), 371u) << name;
@@ -28,7 +27,8 @@ TEST(SampleLog, BothFormsReadWithoutProblems) {
     }
 }
 
-TEST(SampleLog, BothFormsHoldTheSameQsos) {
+TEST(SampleLog, BothFormsHoldTheSameQsos)
+{
     ContestLog cabrillo = ReadLogFile(kSamples + "/bartg-sprint.log");
     ContestLog adif = ReadLogFile(kSamples + "/bartg-sprint.adi");
     EXPECT_EQ(cabrillo.format, LogFormat::Cabrillo);
@@ -39,12 +39,14 @@ TEST(SampleLog, BothFormsHoldTheSameQsos) {
     }
 }
 
-TEST(SampleLog, HasTheDupesAndTheQsosOutsideTheContest) {
+TEST(SampleLog, HasTheDupesAndTheQsosOutsideTheContest)
+{
     ContestLog log = ReadLogFile(kSamples + "/bartg-sprint.log");
     const std::set<std::string> contestBands = {"80m", "40m", "20m", "15m", "10m"};
     std::set<std::tuple<std::string, std::string, std::string>> worked;
     int dupes = 0, otherBand = 0, otherMode = 0;
-    for (const Qso& qso : log.qsos) {
+    for (const Qso& qso : log.qsos)
+    {
         if (contestBands.count(qso.band) == 0) ++otherBand;
         else if (qso.mode != "RTTY") ++otherMode;
         else if (!worked.insert({qso.call, qso.band, qso.mode}).second) ++dupes;
@@ -54,13 +56,15 @@ TEST(SampleLog, HasTheDupesAndTheQsosOutsideTheContest) {
     EXPECT_EQ(otherMode, 1);
 }
 
-TEST(SampleLog, EveryCallResolvesAndTheMultipliersAreKnown) {
+TEST(SampleLog, EveryCallResolvesAndTheMultipliersAreKnown)
+{
     std::optional<CountryFile> countries = CountryFile::FromFile("/usr/share/hamradio-files/cty.dat");
     if (!countries) GTEST_SKIP() << "the Debian country file is not installed";
     ContestLog log = ReadLogFile(kSamples + "/bartg-sprint.log");
     std::set<std::string> dxcc, continents;
     std::map<std::string, std::set<char>> areas;
-    for (const Qso& qso : log.qsos) {
+    for (const Qso& qso : log.qsos)
+    {
         std::optional<CountryInfo> info = countries->Lookup(qso.call);
         ASSERT_TRUE(info.has_value()) << qso.call;
         if (qso.band == "30m" || qso.mode != "RTTY") continue;
@@ -79,5 +83,4 @@ TEST(SampleLog, EveryCallResolvesAndTheMultipliersAreKnown) {
     EXPECT_EQ(areas["VK"].size(), 6u);
 }
 
-}  // namespace
-}  // namespace replay
+} // namespace

@@ -164,35 +164,28 @@ void Dialog::PressButton(const std::string& caption) const
 DialogWatcher::DialogWatcher(Handler handle, DWORD timeoutMilliseconds, Expect expect)
     : handle_(std::move(handle)), timeout_(timeoutMilliseconds), expect_(expect)
 {
-    stop_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    stop_.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
     if (stop_)
-        thread_ = CreateThread(nullptr, 0, Watch, this, 0, nullptr);
-    if (!thread_) {
-        if (stop_)
-            CloseHandle(stop_);
+        thread_.Reset(CreateThread(nullptr, 0, Watch, this, 0, nullptr));
+    if (!thread_)
         ABORT_TEST("cannot start the dialog watcher's thread");
-    }
 }
 
 DialogWatcher::~DialogWatcher()
 {
-    if (thread_) {
+    if (thread_)
         Stop();
-        CloseHandle(thread_);
-    }
-    if (stop_)
-        CloseHandle(stop_);
 }
 
 const DialogSnapshot& DialogWatcher::Seen()
 {
-    WaitForSingleObject(thread_, INFINITE);
+    WaitForSingleObject(thread_.Get(), INFINITE);
     return seen_;
 }
 
 const DialogSnapshot& DialogWatcher::Stop()
 {
-    SetEvent(stop_);
+    SetEvent(stop_.Get());
     return Seen();
 }
 
@@ -204,7 +197,7 @@ DialogWatcher::Handler DialogWatcher::Press(int buttonId)
 DWORD WINAPI DialogWatcher::Watch(void* parameter)
 {
     DialogWatcher& self = *static_cast<DialogWatcher*>(parameter);
-    HWND window = WaitForDialog(self.timeout_, self.stop_);
+    HWND window = WaitForDialog(self.timeout_, self.stop_.Get());
     if (!window) {
         if (self.expect_ == Expect::Dialog)
             ADD_FAILURE() << "no dialog appeared within " << self.timeout_ << " ms";

@@ -19,6 +19,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/ScopedHandle.h"
+
 using Texts = std::vector<std::string>;
 
 // One child control of a dialog, in window order.
@@ -102,8 +104,8 @@ private:
     DWORD timeout_;
     Expect expect_;
     DialogSnapshot seen_;
-    HANDLE stop_ = nullptr;
-    HANDLE thread_ = nullptr;
+    ScopedHandle stop_;
+    ScopedHandle thread_;
 };
 
 // Whether Wine has an X display to show windows on.

@@ -3,31 +3,46 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
 
+#include "platform/win32/ScopedHandle.h"
 #include "tests/wine/framework/Assertions.h"
+
+namespace {
+
+// A FindFirstFileA search, closed when it goes.
+struct FindClosing {
+    void operator()(HANDLE search) const
+    {
+        if (search != INVALID_HANDLE_VALUE)
+            FindClose(search);
+    }
+};
+using FindHandle = std::unique_ptr<void, FindClosing>;
+
+} // namespace
 
 std::optional<std::string> ReadFileBytes(const std::string& path)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    const ScopedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
         return std::nullopt;
     std::string bytes;
     char buffer[65536];
     DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+    while (ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr) && read > 0)
         bytes.append(buffer, read);
-    CloseHandle(file);
     return bytes;
 }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file) << "cannot create " << path << ", error " << GetLastError();
+    const ScopedHandle file(
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(file) << "cannot create " << path << ", error " << GetLastError();
     DWORD written = 0;
-    const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    const BOOL ok = WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     ASSERT_TRUE(ok && written == bytes.size()) << "cannot write " << path;
 }
 
@@ -46,15 +61,14 @@ std::vector<std::string> FolderEntries(const std::string& folder)
 {
     std::vector<std::string> names;
     WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE)
+    const FindHandle search(FindFirstFileA((folder + "\\*").c_str(), &entry));
+    if (search.get() == INVALID_HANDLE_VALUE)
         return names;
     do {
         const std::string name = entry.cFileName;
         if (name != "." && name != "..")
             names.push_back(name);
-    } while (FindNextFileA(search, &entry));
-    FindClose(search);
+    } while (FindNextFileA(search.get(), &entry));
     std::sort(names.begin(), names.end());
     return names;
 }

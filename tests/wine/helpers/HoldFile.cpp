@@ -4,18 +4,18 @@
 // file cannot be opened, 3 when no release comes within a minute.
 #include <windows.h>
 
+#include "platform/win32/ScopedHandle.h"
+
 int main(int argc, char** argv)
 {
     if (argc != 4)
         return 2;
-    const HANDLE file = CreateFileA(argv[1], GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    const HANDLE ready = OpenEventA(EVENT_MODIFY_STATE, FALSE, argv[2]);
-    const HANDLE release = OpenEventA(SYNCHRONIZE, FALSE, argv[3]);
-    if (file == INVALID_HANDLE_VALUE || !ready || !release)
+    const ScopedHandle file(CreateFileA(argv[1], GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    const ScopedHandle ready(OpenEventA(EVENT_MODIFY_STATE, FALSE, argv[2]));
+    const ScopedHandle release(OpenEventA(SYNCHRONIZE, FALSE, argv[3]));
+    if (!file || !ready || !release)
         return 2;
-    SetEvent(ready);
-    const bool released = WaitForSingleObject(release, 60000) == WAIT_OBJECT_0;
-    CloseHandle(file);
-    return released ? 0 : 3;
+    SetEvent(ready.Get());
+    return WaitForSingleObject(release.Get(), 60000) == WAIT_OBJECT_0 ? 0 : 3;
 }

@@ -4,10 +4,12 @@
 #include <windows.h>
 
 #include <oleauto.h>
+#include <wrl/client.h>
 
 #include <string>
 #include <vector>
 
+#include "platform/win32/ScopedHandle.h"
 #include "tests/wine/framework/Assertions.h"
 #include "tools/host-automation/HostAutomation.h"
 
@@ -80,19 +82,17 @@ DWORD WINAPI PluginThread(void* parameter)
     PluginSide& side = *static_cast<PluginSide*>(parameter);
     if (FAILED(CoInitialize(nullptr)))
         return 1;
-    CLSID clsid{};
-    IUnknown* unknown = nullptr;
-    IDispatch* host = nullptr;
-    side.found = CLSIDFromProgID(kHostProgId, &clsid);
-    if (SUCCEEDED(side.found))
-        side.found = GetActiveObject(clsid, nullptr, &unknown);
-    if (SUCCEEDED(side.found)) {
-        side.found = unknown->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&host));
-        unknown->Release();
-    }
-    if (SUCCEEDED(side.found)) {
-        CallTheHost(*host, side);
-        host->Release();
+    {
+        CLSID clsid{};
+        Microsoft::WRL::ComPtr<IUnknown> unknown;
+        Microsoft::WRL::ComPtr<IDispatch> host;
+        side.found = CLSIDFromProgID(kHostProgId, &clsid);
+        if (SUCCEEDED(side.found))
+            side.found = GetActiveObject(clsid, nullptr, &unknown);
+        if (SUCCEEDED(side.found))
+            side.found = unknown.As(&host);
+        if (SUCCEEDED(side.found))
+            CallTheHost(*host.Get(), side);
     }
     CoUninitialize();
     return 0;
@@ -104,12 +104,10 @@ PluginSide CallFromAnotherThread(const char* macro)
     // On the heap: a thread that never returns keeps using it after the test has ended.
     auto* side = new PluginSide;
     side->macro = macro;
-    HANDLE thread = CreateThread(nullptr, 0, PluginThread, side, 0, nullptr);
+    const ScopedHandle thread(CreateThread(nullptr, 0, PluginThread, side, 0, nullptr));
     if (!thread)
         ABORT_TEST("cannot start the plug-in's thread");
-    const bool ended = PumpMessagesUntilSignalled(thread, kCallsTimeoutMilliseconds);
-    CloseHandle(thread);
-    if (!ended)
+    if (!PumpMessagesUntilSignalled(thread.Get(), kCallsTimeoutMilliseconds))
         ABORT_TEST("the calls did not return while the main thread pumped");
     const PluginSide seen = *side;
     delete side;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/ScopedHandle.h"
 #include "tests/wine/framework/Assertions.h"
 #include "tests/wine/framework/DialogWatcher.h"
 #include "tests/wine/framework/Files.h"
@@ -31,8 +32,8 @@ public:
         static int held = 0;
         const std::string tag = std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++held);
         const std::string readyName = "StatsFileHeld-" + tag, releaseName = "StatsFileRelease-" + tag;
-        ready_ = CreateEventA(nullptr, TRUE, FALSE, readyName.c_str());
-        release_ = CreateEventA(nullptr, TRUE, FALSE, releaseName.c_str());
+        ready_.Reset(CreateEventA(nullptr, TRUE, FALSE, readyName.c_str()));
+        release_.Reset(CreateEventA(nullptr, TRUE, FALSE, releaseName.c_str()));
         std::string command = "\"";
         command.append(HolderProgram()).append("\" \"").append(path).append("\" ");
         command.append(readyName).append(" ").append(releaseName);
@@ -41,20 +42,15 @@ public:
         PROCESS_INFORMATION started{};
         if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
             ABORT_TEST("cannot start " + command + ", error " + std::to_string(GetLastError()));
-        CloseHandle(started.hThread);
-        process_ = started.hProcess;
-        const HANDLE either[] = {ready_, process_};
+        const ScopedHandle firstThread(started.hThread);
+        process_.Reset(started.hProcess);
+        const HANDLE either[] = {ready_.Get(), process_.Get()};
         if (WaitForMultipleObjects(2, either, FALSE, 10000) != WAIT_OBJECT_0) {
-            TerminateProcess(process_, 1);
+            TerminateProcess(process_.Get(), 1);
             ABORT_TEST("the other program could not hold " + path);
         }
     }
-    ~FileHeldElsewhere()
-    {
-        Release();
-        CloseHandle(ready_);
-        CloseHandle(release_);
-    }
+    ~FileHeldElsewhere() { Release(); }
     FileHeldElsewhere(const FileHeldElsewhere&) = delete;
     FileHeldElsewhere& operator=(const FileHeldElsewhere&) = delete;
 
@@ -63,19 +59,18 @@ public:
     {
         if (!process_)
             return;
-        SetEvent(release_);
-        EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process_, 10000));
+        SetEvent(release_.Get());
+        EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process_.Get(), 10000));
         DWORD exitCode = 1;
-        GetExitCodeProcess(process_, &exitCode);
+        GetExitCodeProcess(process_.Get(), &exitCode);
         EXPECT_EQ(0u, exitCode) << "the other program did not hold the file to the end";
-        CloseHandle(process_);
-        process_ = nullptr;
+        process_.Reset();
     }
 
 private:
-    HANDLE ready_ = nullptr;
-    HANDLE release_ = nullptr;
-    HANDLE process_ = nullptr;
+    ScopedHandle ready_;
+    ScopedHandle release_;
+    ScopedHandle process_;
 };
 
 // GetResult0 in Cabrillo mode: the texts of the message box it shows, which is closed.

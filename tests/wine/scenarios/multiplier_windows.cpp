@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "tests/wine/framework/Assertions.h"
-#include "tests/wine/framework/Files.h"
 #include "tests/wine/framework/PluginWindows.h"
 #include "tests/wine/framework/ProcessCounts.h"
 #include "tests/wine/framework/StatsLibrary.h"
 #include "tools/host-automation/HostAutomation.h"
+#include "tools/screenshot/Screenshot.h"
 
 namespace {
 
@@ -29,38 +29,10 @@ constexpr double k20m = 14080000;
 constexpr double kOffTheBands = 5000000;
 
 // The pixels of a window's client area as they are on the screen now.
-class Picture {
+class Picture : public ScreenPicture {
 public:
-    explicit Picture(HWND window)
-    {
-        RECT client{};
-        GetClientRect(window, &client);
-        width_ = client.right;
-        height_ = client.bottom;
-        HDC screen = GetDC(window);
-        HDC memory = CreateCompatibleDC(screen);
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, width_, height_);
-        HGDIOBJ previous = SelectObject(memory, bitmap);
-        BitBlt(memory, 0, 0, width_, height_, screen, 0, 0, SRCCOPY);
-        SelectObject(memory, previous);
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        pixels_.resize(static_cast<size_t>(width_) * static_cast<size_t>(height_));
-        GetDIBits(memory, bitmap, 0, static_cast<UINT>(height_), pixels_.data(), &info, DIB_RGB_COLORS);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
-        ReleaseDC(window, screen);
-    }
+    explicit Picture(HWND window) : ScreenPicture(ClientArea(window), window) {}
 
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    COLORREF At(int x, int y) const
-    {
-        if (x < 0 || y < 0 || x >= width_ || y >= height_)
-            return CLR_INVALID;
-        const DWORD bgr = pixels_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)];
-        return RGB((bgr >> 16) & 0xff, (bgr >> 8) & 0xff, bgr & 0xff);
-    }
     // Pixels in [left, right) x [top, bottom) for which `matches` holds.
     int Count(int left, int top, int right, int bottom, const std::function<bool(COLORREF)>& matches) const
     {
@@ -72,13 +44,16 @@ public:
     }
     int Count(COLORREF colour) const
     {
-        return Count(0, 0, width_, height_, [colour](COLORREF pixel) { return pixel == colour; });
+        return Count(0, 0, Width(), Height(), [colour](COLORREF pixel) { return pixel == colour; });
     }
 
 private:
-    int width_ = 0;
-    int height_ = 0;
-    std::vector<DWORD> pixels_;
+    static RECT ClientArea(HWND window)
+    {
+        RECT client{};
+        GetClientRect(window, &client);
+        return client;
+    }
 };
 
 bool IsText(COLORREF pixel) { return GetRValue(pixel) < 100 && GetGValue(pixel) < 100 && GetBValue(pixel) < 100; }
@@ -369,36 +344,17 @@ TEST_F(MultiplierWindows, AThousandRefreshesKeepTheGdiObjectCountFlat)
 
 namespace {
 
-// The window as it is on the screen, frame and caption included, as a 24-bit BMP file.
+// The window as it is on the screen, frame and caption included, as a PNG file.
 void SaveScreenshot(HWND window, const std::string& path)
 {
     RECT frame{};
     GetWindowRect(window, &frame);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, frame.left, frame.top, SRCCOPY);
-    SelectObject(memory, previous);
-    BITMAPINFOHEADER header{sizeof header, width, -height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    std::string pixels(static_cast<size_t>((width * 3 + 3) & ~3) * static_cast<size_t>(height), '\0');
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
-              DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    BITMAPFILEHEADER file{0x4d42, 0, 0, 0, sizeof file + sizeof header};
-    file.bfSize = static_cast<DWORD>(file.bfOffBits + pixels.size());
-    WriteFileBytes(path, std::string(reinterpret_cast<const char*>(&file), sizeof file) +
-                             std::string(reinterpret_cast<const char*>(&header), sizeof header) + pixels);
+    ASSERT_HRESULT_SUCCEEDED(ScreenPicture(frame).SavePng(path)) << path;
 }
 
 } // namespace
 
-// Pictures for a person to look at, not checks: tests/wine/take-screenshots runs these and
-// turns the files into PNGs.
+// Pictures for a person to look at, not checks: tests/wine/take-screenshots runs these.
 class DISABLED_Screenshots : public MultiplierWindows {
 protected:
     void TakeAll(const char* ownDxccPrefix, const std::string& language)
@@ -419,12 +375,12 @@ protected:
         SizeGrid(300, 175);
 
         Refresh("");
-        SaveScreenshot(dxcc_, "dxcc-list-" + language + ".bmp");
-        SaveScreenshot(continent_, "continent-" + language + ".bmp");
-        SaveScreenshot(callArea_, "call-area-" + language + ".bmp");
+        SaveScreenshot(dxcc_, "dxcc-list-" + language + ".png");
+        SaveScreenshot(continent_, "continent-" + language + ".png");
+        SaveScreenshot(callArea_, "call-area-" + language + ".png");
         Refresh("DL1AB");
-        SaveScreenshot(dxcc_, "dxcc-call-" + language + ".bmp");
-        SaveScreenshot(FindPluginDialog(IsControlWindow), "control-" + language + ".bmp");
+        SaveScreenshot(dxcc_, "dxcc-call-" + language + ".png");
+        SaveScreenshot(FindPluginDialog(IsControlWindow), "control-" + language + ".png");
     }
 };
 

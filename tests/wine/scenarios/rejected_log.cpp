@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "platform/win32/ScopedHandle.h"
 #include "tests/wine/framework/Assertions.h"
 #include "tests/wine/framework/Files.h"
 #include "tests/wine/framework/StatsLibrary.h"
@@ -73,10 +74,11 @@ TEST(RejectedLog, ALogThatCannotBeReadIsLeftAsItWas)
     // Another program holds the log open and lets others write and replace it, but not read
     // it: deleting the QSO cannot read the old lines, so it must not replace them with a log
     // of the header alone.
-    HANDLE holder = CreateFileA(log.c_str(), GENERIC_READ, FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, holder);
-    EXPECT_EQ(1, host.RemoveQso({.call = "G4AAA", .time = HostTime(2018, 1, 20, 12, 0), .band = "160m"}));
-    CloseHandle(holder);
+    {
+        const ScopedHandle holder(CreateFileA(log.c_str(), GENERIC_READ, FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(holder);
+        EXPECT_EQ(1, host.RemoveQso({.call = "G4AAA", .time = HostTime(2018, 1, 20, 12, 0), .band = "160m"}));
+    }
     EXPECT_TEXT_EQ(*before, ReadFileBytes(log));
 }

@@ -11,6 +11,7 @@
 #include <random>
 #include <string>
 
+#include "platform/win32/ScopedHandle.h"
 #include "tests/wine/framework/Assertions.h"
 #include "tests/wine/framework/DialogWatcher.h"
 #include "tests/wine/framework/Files.h"
@@ -69,7 +70,7 @@ protected:
         const std::string path = ModulePath(library->Module());
         Host plugin(library->ByPlainName());
         const DWORD uiThreadId = work(plugin);
-        const HANDLE uiThread = uiThreadId ? OpenThread(SYNCHRONIZE, FALSE, uiThreadId) : nullptr;
+        const ScopedHandle uiThread(uiThreadId ? OpenThread(SYNCHRONIZE, FALSE, uiThreadId) : nullptr);
 
         const DWORD start = GetTickCount();
         library.reset();
@@ -78,9 +79,7 @@ protected:
         EXPECT_EQ(nullptr, GetModuleHandleA(path.c_str())) << "the library is still mapped";
 
         if (uiThread) {
-            const bool ended = PumpMessagesUntilSignalled(uiThread, 2000);
-            CloseHandle(uiThread);
-            ASSERT_TRUE(ended) << "the UI thread outlived the library";
+            ASSERT_TRUE(PumpMessagesUntilSignalled(uiThread.Get(), 2000)) << "the UI thread outlived the library";
         }
         ASSERT_EQ(nullptr, FindPluginDialog([](HWND) { return true; })) << "a window outlived the library";
     }
@@ -198,9 +197,9 @@ TEST_F(UnloadCyclesTest, AUiThreadThatCannotEndInTimeKeepsTheLibraryUntilItLeave
     const std::string path = ModulePath(library->Module());
     EXPECT_EQ(0ul, library->ByPlainName().setVersion("2.30"));
     Host plugin(library->ByPlainName());
-    const HANDLE uiThread = OpenThread(SYNCHRONIZE | THREAD_SUSPEND_RESUME, FALSE, StartAllWindows(plugin));
-    ASSERT_NE(nullptr, uiThread);
-    SuspendThread(uiThread);
+    const ScopedHandle uiThread(OpenThread(SYNCHRONIZE | THREAD_SUSPEND_RESUME, FALSE, StartAllWindows(plugin)));
+    ASSERT_TRUE(uiThread);
+    SuspendThread(uiThread.Get());
     const DWORD start = GetTickCount();
     library.reset();
     EXPECT_LT(GetTickCount() - start, kUnloadLimitMilliseconds);
@@ -214,9 +213,8 @@ TEST_F(UnloadCyclesTest, AUiThreadThatCannotEndInTimeKeepsTheLibraryUntilItLeave
         // Text, not the HTML that the first load asked for, and only the new QSO.
         EXPECT_CONTAINS(fresh.Result(), "Score = 1 * 1 * 1 = 1 \r\n");
 
-        ResumeThread(uiThread);
-        EXPECT_TRUE(PumpMessagesUntilSignalled(uiThread, 5000)) << "the resumed UI thread did not end";
-        CloseHandle(uiThread);
+        ResumeThread(uiThread.Get());
+        EXPECT_TRUE(PumpMessagesUntilSignalled(uiThread.Get(), 5000)) << "the resumed UI thread did not end";
         WriteHostSettings("2.30");
         StartAllWindows(fresh);
     }
@@ -258,16 +256,16 @@ TEST(ProcessExit, AHostEndingWithTheWindowsOpenEndsAtOnce)
     GetModuleFileNameA(nullptr, self, MAX_PATH);
     std::string command = std::string("\"") + self
         + "\" --gtest_also_run_disabled_tests --gtest_filter=DISABLED_ProcessExit.WithTheWindowsOpen";
-    STARTUPINFOA startup{sizeof startup};
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION child{};
     ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child));
-    const DWORD waited = PumpMessagesUntilSignalled(child.hProcess, 15000) ? WAIT_OBJECT_0 : WAIT_TIMEOUT;
+    const ScopedHandle process(child.hProcess), firstThread(child.hThread);
+    const DWORD waited = PumpMessagesUntilSignalled(process.Get(), 15000) ? WAIT_OBJECT_0 : WAIT_TIMEOUT;
     DWORD exitCode = 1;
-    GetExitCodeProcess(child.hProcess, &exitCode);
+    GetExitCodeProcess(process.Get(), &exitCode);
     if (waited != WAIT_OBJECT_0)
-        TerminateProcess(child.hProcess, 1);
-    CloseHandle(child.hThread);
-    CloseHandle(child.hProcess);
+        TerminateProcess(process.Get(), 1);
     EXPECT_EQ(static_cast<DWORD>(WAIT_OBJECT_0), waited) << "the host did not end";
     EXPECT_EQ(0u, exitCode);
 }
