@@ -117,7 +117,8 @@ int RemoveQso(const QsoArguments& key)
         lock.lock();
         state.qsoList.RemoveAt(index);
     }
-    RejectedQsoLog::RemoveQsoLines(state.badQsoFileName, key.call, key.time.Format(kLogTimeFormat), state.badQsoBacklog);
+    RejectedQsoLog::RemoveQsoLines(
+        state.badQsoFileName, key.call, key.time.Format(kLogTimeFormat), state.badQsoBacklog);
     if (state.qsoList.IsEmpty())
         state.ClearWorkedLists();
     lock.unlock();

@@ -16,8 +16,8 @@ struct CallCheckArguments {
     CString callPrefix;
     CString dxccPrefix;
     CString continent;
-    const char* band = nullptr;        // may be null
-    const char* secondBand = nullptr;  // may be null
+    const char* band = nullptr;       // may be null
+    const char* secondBand = nullptr; // may be null
 };
 
 // Posts one window refresh when the previous one has finished, then answers from the stored

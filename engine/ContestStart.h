@@ -3,7 +3,7 @@
 #include "platform/COleDateTime.h"
 
 struct ContestStartArguments {
-    CString hostFolder;        // a path prefix: the host's settings are searched as "<prefix>*.ini"
+    CString hostFolder; // a path prefix: the host's settings are searched as "<prefix>*.ini"
     int cabrilloMode = 0;
     CString contestant;
     COleDateTime contestStart;

@@ -14,8 +14,8 @@ ContestState::ContestState()
 
 void ContestState::ClearWorkedLists()
 {
-    for (CStringArray* list : {&workedMultipliers, &workedContinents, &workedKAreas, &workedJaAreas,
-                               &workedVeAreas, &workedVkAreas})
+    for (CStringArray* list :
+        {&workedMultipliers, &workedContinents, &workedKAreas, &workedJaAreas, &workedVeAreas, &workedVkAreas})
         list->RemoveAll();
 }
 

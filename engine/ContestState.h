@@ -17,23 +17,23 @@ struct ContestState {
     CContestRules permittedModes;
     CContestRules permittedBands;
     CabrilloLog cabrilloLog;
-    CArray<CInfo> qsoList;           // accepted QSOs in logging order, duplicates included
-    CStringArray bandsWorked;        // bands that passed the band check, in first-seen order
+    CArray<CInfo> qsoList;    // accepted QSOs in logging order, duplicates included
+    CStringArray bandsWorked; // bands that passed the band check, in first-seen order
     CString contestant;
-    CString startDayMonth;           // contest start as "%d.%m"
-    CString startYear;               // contest start as "%Y"
-    CString endDate;                 // contest end as "%d.%m.%Y"
-    std::array<CStringArray, kBandRowCount> g_bandRows;   // label + four cells per band
-    CStringArray workedMultipliers;  // DXCC prefixes and call-area codes of the last tally
+    CString startDayMonth;                              // contest start as "%d.%m"
+    CString startYear;                                  // contest start as "%Y"
+    CString endDate;                                    // contest end as "%d.%m.%Y"
+    std::array<CStringArray, kBandRowCount> g_bandRows; // label + four cells per band
+    CStringArray workedMultipliers;                     // DXCC prefixes and call-area codes of the last tally
     CStringArray workedContinents;
     CStringArray workedKAreas;
     CStringArray workedJaAreas;
     CStringArray workedVeAreas;
     CStringArray workedVkAreas;
     CString badQsoFileName;
-    RejectedQsoLog::Backlog badQsoBacklog;   // lines the rejected-QSO log could not take yet
+    RejectedQsoLog::Backlog badQsoBacklog; // lines the rejected-QSO log could not take yet
     CString hostVersion;
-    CString resultText;              // text returned by the last GetResult0
+    CString resultText; // text returned by the last GetResult0
     // What the last refresh of the windows found: the call typed in the host, the index in
     // g_uiBands of the host's band (-1: none) and the frequency at which the host was last
     // sent its spot macro. They live as long as the library.

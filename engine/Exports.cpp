@@ -27,9 +27,9 @@ Result Guarded(Result fallback, Work work) noexcept
 }
 
 QsoArguments ReadQso(const char* ownCall, const char* call, const COleDateTime* time, unsigned int frequencyHz,
-                     const char* mode, const char* sentRst, const char* receivedRst, const char* sentExchange,
-                     const char* receivedExchange, const char* callPrefix, const char* dxccPrefix,
-                     const char* continent, const char* band)
+    const char* mode, const char* sentRst, const char* receivedRst, const char* sentExchange,
+    const char* receivedExchange, const char* callPrefix, const char* dxccPrefix, const char* continent,
+    const char* band)
 {
     QsoArguments qso;
     qso.ownCall = ownCall;
@@ -54,36 +54,36 @@ bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
 
 extern "C" {
 
-int STATS_CDECL AddData0(const char* ownCall, const char* call, COleDateTime* time, COleDateTime*,
-    COleDateTime*, COleDateTime*, unsigned int, unsigned int frequencyHz, const char* mode,
-    const char* sentRst, const char* receivedRst, const char* sentExchange, const char* receivedExchange,
-    const char*, const char*, const char*, const char*, const char*, const char*, const char*, const char*,
-    const char* callPrefix, const char* dxccPrefix, int, int, int, double, double, const char*, const char*,
-    const char* continent, const char* band, const char*)
+int STATS_CDECL AddData0(const char* ownCall, const char* call, COleDateTime* time, COleDateTime*, COleDateTime*,
+    COleDateTime*, unsigned int, unsigned int frequencyHz, const char* mode, const char* sentRst,
+    const char* receivedRst, const char* sentExchange, const char* receivedExchange, const char*, const char*,
+    const char*, const char*, const char*, const char*, const char*, const char*, const char* callPrefix,
+    const char* dxccPrefix, int, int, int, double, double, const char*, const char*, const char* continent,
+    const char* band, const char*)
 {
     return Guarded(0, [&] {
         return AddQso(ReadQso(ownCall, call, time, frequencyHz, mode, sentRst, receivedRst, sentExchange,
-                              receivedExchange, callPrefix, dxccPrefix, continent, band));
+            receivedExchange, callPrefix, dxccPrefix, continent, band));
     });
 }
 
-int STATS_CDECL RemoveData0(const char* ownCall, const char* call, COleDateTime* time, COleDateTime*,
-    COleDateTime*, COleDateTime*, unsigned int, unsigned int frequencyHz, const char* mode,
-    const char* sentRst, const char* receivedRst, const char* sentExchange, const char* receivedExchange,
-    const char*, const char*, const char*, const char*, const char*, const char*, const char*, const char*,
-    const char* callPrefix, const char* dxccPrefix, int, int, int, double, double, const char*, const char*,
-    const char* continent, const char* band, const char*)
+int STATS_CDECL RemoveData0(const char* ownCall, const char* call, COleDateTime* time, COleDateTime*, COleDateTime*,
+    COleDateTime*, unsigned int, unsigned int frequencyHz, const char* mode, const char* sentRst,
+    const char* receivedRst, const char* sentExchange, const char* receivedExchange, const char*, const char*,
+    const char*, const char*, const char*, const char*, const char*, const char*, const char* callPrefix,
+    const char* dxccPrefix, int, int, int, double, double, const char*, const char*, const char* continent,
+    const char* band, const char*)
 {
     return Guarded(1, [&] {
         return RemoveQso(ReadQso(ownCall, call, time, frequencyHz, mode, sentRst, receivedRst, sentExchange,
-                                 receivedExchange, callPrefix, dxccPrefix, continent, band));
+            receivedExchange, callPrefix, dxccPrefix, continent, band));
     });
 }
 
 int STATS_CDECL ResetStats0(const char* hostFolder, int cabrilloMode, const char* contestant,
     COleDateTime* contestStart, COleDateTime* contestEnd, const char*, const char*, const char*, const char*,
-    const char*, const char*, const char*, const char*, const char*, const char* ownDxccPrefix, int, int, int,
-    double, double, const char*, const char*, const char*)
+    const char*, const char*, const char*, const char*, const char*, const char* ownDxccPrefix, int, int, int, double,
+    double, const char*, const char*, const char*)
 {
     return Guarded(1, [&] {
         ContestStartArguments start;
@@ -98,11 +98,10 @@ int STATS_CDECL ResetStats0(const char* hostFolder, int cabrilloMode, const char
     });
 }
 
-int STATS_CDECL CheckCall0(const char* call, unsigned int, unsigned int, const char* mode, const char*,
-    const char*, const char*, const char*, const char*, const char*, const char*, const char*,
-    const char* callPrefix, const char* dxccPrefix, int, int, int, double, double, const char*,
-    const char* continent, const char*, const char*, const char*, const char* band, const char* secondBand,
-    char*, char*)
+int STATS_CDECL CheckCall0(const char* call, unsigned int, unsigned int, const char* mode, const char*, const char*,
+    const char*, const char*, const char*, const char*, const char*, const char*, const char* callPrefix,
+    const char* dxccPrefix, int, int, int, double, double, const char*, const char* continent, const char*, const char*,
+    const char*, const char* band, const char* secondBand, char*, char*)
 {
     return Guarded(static_cast<int>(kNotContestQso), [&] {
         CallCheckArguments entered;
@@ -122,20 +121,11 @@ const char* STATS_CDECL GetResult0(int* status)
     return Guarded(kNoText, [&] { return GetContestResult(status); });
 }
 
-const char* STATS_CDECL GetSetName(int index)
-{
-    return index == 0 ? kSetName : kNoText;
-}
+const char* STATS_CDECL GetSetName(int index) { return index == 0 ? kSetName : kNoText; }
 
-int STATS_CDECL GetNumberOfSets(void)
-{
-    return 1;
-}
+int STATS_CDECL GetNumberOfSets(void) { return 1; }
 
-int STATS_CDECL GetExchgCount0(const char*, const char*, const char*)
-{
-    return 1;
-}
+int STATS_CDECL GetExchgCount0(const char*, const char*, const char*) { return 1; }
 
 int STATS_CDECL IsValidExchg0(const char* receivedExchange, const char*, const char*, const char*, int, int, int)
 {

@@ -12,40 +12,35 @@
 
 extern "C" {
 
-int STATS_CDECL AddData0(const char* ownCall, const char* call, COleDateTime* time,
-    COleDateTime*, COleDateTime*, COleDateTime*, unsigned int, unsigned int frequencyHz,
-    const char* mode, const char* sentRst, const char* receivedRst, const char* sentExchange,
-    const char* receivedExchange, const char*, const char*, const char*, const char*,
-    const char*, const char*, const char*, const char*, const char* callPrefix,
-    const char* dxccPrefix, int, int, int, double, double, const char*, const char*,
-    const char* continent, const char* band, const char*);
+int STATS_CDECL AddData0(const char* ownCall, const char* call, COleDateTime* time, COleDateTime*, COleDateTime*,
+    COleDateTime*, unsigned int, unsigned int frequencyHz, const char* mode, const char* sentRst,
+    const char* receivedRst, const char* sentExchange, const char* receivedExchange, const char*, const char*,
+    const char*, const char*, const char*, const char*, const char*, const char*, const char* callPrefix,
+    const char* dxccPrefix, int, int, int, double, double, const char*, const char*, const char* continent,
+    const char* band, const char*);
 
-int STATS_CDECL RemoveData0(const char* ownCall, const char* call, COleDateTime* time,
-    COleDateTime*, COleDateTime*, COleDateTime*, unsigned int, unsigned int frequencyHz,
-    const char* mode, const char* sentRst, const char* receivedRst, const char* sentExchange,
-    const char* receivedExchange, const char*, const char*, const char*, const char*,
-    const char*, const char*, const char*, const char*, const char* callPrefix,
-    const char* dxccPrefix, int, int, int, double, double, const char*, const char*,
-    const char* continent, const char* band, const char*);
+int STATS_CDECL RemoveData0(const char* ownCall, const char* call, COleDateTime* time, COleDateTime*, COleDateTime*,
+    COleDateTime*, unsigned int, unsigned int frequencyHz, const char* mode, const char* sentRst,
+    const char* receivedRst, const char* sentExchange, const char* receivedExchange, const char*, const char*,
+    const char*, const char*, const char*, const char*, const char*, const char*, const char* callPrefix,
+    const char* dxccPrefix, int, int, int, double, double, const char*, const char*, const char* continent,
+    const char* band, const char*);
 
 int STATS_CDECL ResetStats0(const char* hostFolder, int cabrilloMode, const char* contestant,
-    COleDateTime* contestStart, COleDateTime* contestEnd, const char*, const char*, const char*,
-    const char*, const char*, const char*, const char*, const char*, const char*,
-    const char* ownDxccPrefix, int, int, int, double, double, const char*, const char*,
-    const char*);
+    COleDateTime* contestStart, COleDateTime* contestEnd, const char*, const char*, const char*, const char*,
+    const char*, const char*, const char*, const char*, const char*, const char* ownDxccPrefix, int, int, int, double,
+    double, const char*, const char*, const char*);
 
-int STATS_CDECL CheckCall0(const char* call, unsigned int, unsigned int, const char* mode,
-    const char*, const char*, const char*, const char*, const char*, const char*, const char*,
-    const char*, const char* callPrefix, const char* dxccPrefix, int, int, int, double, double,
-    const char*, const char* continent, const char*, const char*, const char*, const char* band,
-    const char* secondBand, char*, char*);
+int STATS_CDECL CheckCall0(const char* call, unsigned int, unsigned int, const char* mode, const char*, const char*,
+    const char*, const char*, const char*, const char*, const char*, const char*, const char* callPrefix,
+    const char* dxccPrefix, int, int, int, double, double, const char*, const char* continent, const char*, const char*,
+    const char*, const char* band, const char* secondBand, char*, char*);
 
 const char* STATS_CDECL GetResult0(int* status);
 const char* STATS_CDECL GetSetName(int index);
 int STATS_CDECL GetNumberOfSets(void);
 int STATS_CDECL GetExchgCount0(const char*, const char*, const char*);
-int STATS_CDECL IsValidExchg0(const char* receivedExchange, const char*, const char*,
-    const char*, int, int, int);
+int STATS_CDECL IsValidExchg0(const char* receivedExchange, const char*, const char*, const char*, int, int, int);
 unsigned long STATS_CDECL setVersion(const char* hostVersion);
 void STATS_CDECL SetupSet0(void);
 

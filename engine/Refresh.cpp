@@ -60,7 +60,10 @@ void SpotMacroSent(double frequencyHz)
 int BandIndexOfFrequency(double frequencyHz)
 {
     const double megahertz = std::trunc(frequencyHz / 1000000.0);
-    const struct { double megahertz; int index; } bands[] = {{1, 0}, {3, 1}, {7, 2}, {14, 3}, {21, 4}, {28, 5}};
+    const struct {
+        double megahertz;
+        int index;
+    } bands[] = {{1, 0}, {3, 1}, {7, 2}, {14, 3}, {21, 4}, {28, 5}};
     for (const auto& band : bands)
         if (megahertz == band.megahertz)
             return band.index;
@@ -103,7 +106,8 @@ WorkedCodes CurrentWorkedCodes()
     const ContestState& state = Contest();
     WorkedCodes codes;
     codes.continents = Copy(state.workedContinents);
-    for (const CStringArray* areas : {&state.workedKAreas, &state.workedVeAreas, &state.workedJaAreas, &state.workedVkAreas})
+    for (const CStringArray* areas :
+        {&state.workedKAreas, &state.workedVeAreas, &state.workedJaAreas, &state.workedVkAreas})
         codes.callAreas.insert(codes.callAreas.end(), areas->begin(), areas->end());
     return codes;
 }

@@ -28,7 +28,7 @@ void ShowCurrentBand(double frequencyHz);
 int BandIndexOfFrequency(double frequencyHz);
 
 struct WindowTitles {
-    CString dxcc;        // "... worked with <call>", or "... DXCC worked" with no call
+    CString dxcc; // "... worked with <call>", or "... DXCC worked" with no call
     CString continent;
     CString callArea;
 };
@@ -38,17 +38,17 @@ WindowTitles CurrentTitles();
 // The codes the continent and call-area windows mark, in the order they are marked.
 struct WorkedCodes {
     std::vector<CString> continents;
-    std::vector<CString> callAreas;   // K, then VE, JA and VK areas
+    std::vector<CString> callAreas; // K, then VE, JA and VK areas
 };
 WorkedCodes CurrentWorkedCodes();
 
 // What the DXCC grid paints, copied under the contest lock so that no export on the host's
 // thread can change it half-way through a paint.
 struct GridPicture {
-    CString enteredCall;                                          // empty: the list view
-    int bandIndex = -1;                                           // -1: no current band
-    std::array<std::array<CString, 4>, kBandRowCount> bandRows;   // label, mode, time, number
-    std::vector<CString> multipliers;                             // workedMultipliers in order
+    CString enteredCall;                                        // empty: the list view
+    int bandIndex = -1;                                         // -1: no current band
+    std::array<std::array<CString, 4>, kBandRowCount> bandRows; // label, mode, time, number
+    std::vector<CString> multipliers;                           // workedMultipliers in order
 };
 GridPicture TakeGridPicture();
 

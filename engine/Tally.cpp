@@ -44,7 +44,7 @@ public:
         Credit credit{};
     };
 
-    TextCredits() : slots_(64) {}
+    TextCredits() : slots_(64) { }
 
     // Records that `text` was worked at `credit`; the earliest place is kept.
     void Offer(const CString& text, Credit credit)
@@ -69,15 +69,14 @@ public:
         for (const Entry& entry : slots_)
             if (entry.text)
                 entries.push_back(entry);
-        std::sort(entries.begin(), entries.end(),
-                  [](const Entry& a, const Entry& b) { return a.credit < b.credit; });
+        std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.credit < b.credit; });
         return entries;
     }
 
 private:
     static uint32_t Hash(const CString& text)
     {
-        uint32_t hash = 2166136261u;   // FNV-1a
+        uint32_t hash = 2166136261u; // FNV-1a
         for (unsigned char c : text)
             hash = (hash ^ c) * 16777619u;
         return hash;
@@ -137,7 +136,7 @@ int BandPlace(const CStringArray& bands, const CString& band, int& lastPlace)
 // A multiplier as the worked lists receive it: a DXCC prefix, or an area code of `entity`.
 struct WorkedMultiplier {
     Credit credit;
-    int entity;   // -1 for a DXCC prefix, which comes before the area of the same QSO
+    int entity; // -1 for a DXCC prefix, which comes before the area of the same QSO
     CString text;
 
     bool operator<(const WorkedMultiplier& other) const
@@ -156,11 +155,11 @@ int ClampedProduct(int a, int b, int c)
 
 void SetAreaDigit(CInfo& record, const CString& dxccPrefix, const CString& callPrefix)
 {
-    int CInfo::*field = dxccPrefix == "K"  ? &CInfo::kArea
-                      : dxccPrefix == "VE" ? &CInfo::veArea
-                      : dxccPrefix == "VK" ? &CInfo::vkArea
-                      : dxccPrefix == "JA" ? &CInfo::jaArea
-                                           : nullptr;
+    int CInfo::*field = dxccPrefix == "K" ? &CInfo::kArea
+        : dxccPrefix == "VE"              ? &CInfo::veArea
+        : dxccPrefix == "VK"              ? &CInfo::vkArea
+        : dxccPrefix == "JA"              ? &CInfo::jaArea
+                                          : nullptr;
     if (!field)
         return;
     for (char c : callPrefix)

@@ -6,11 +6,11 @@ namespace {
 class NoWindows : public WindowSide, private CabrilloHeaderForm {
 public:
     bool ControlWindowExists() override { return false; }
-    void PostRefresh() override {}
-    void ClearMarks() override {}
-    void StartUiThread() override {}
+    void PostRefresh() override { }
+    void ClearMarks() override { }
+    void StartUiThread() override { }
     CabrilloHeaderForm& HeaderForm() override { return *this; }
-    void ShowMessage(const CString&, const CString&, MessageStyle) override {}
+    void ShowMessage(const CString&, const CString&, MessageStyle) override { }
 
 private:
     bool Edit(CabrilloHeader&) override { return false; }

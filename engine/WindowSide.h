@@ -9,8 +9,8 @@
 class WindowSide {
 public:
     enum class MessageStyle {
-        Plain,        // no caption, OK only (the setup message)
-        Information,  // caption and an information icon (the Cabrillo file name)
+        Plain,       // no caption, OK only (the setup message)
+        Information, // caption and an information icon (the Cabrillo file name)
     };
 
     virtual ~WindowSide() = default;

@@ -46,8 +46,7 @@ CivilTime ToCivil(double days)
 {
     const double wholeDays = std::trunc(days);
     const double timeOfDay = std::fabs(days - wholeDays);
-    const int64_t seconds = static_cast<int64_t>(wholeDays) * kSecondsPerDay
-                          + std::llround(timeOfDay * kSecondsPerDay);
+    const int64_t seconds = static_cast<int64_t>(wholeDays) * kSecondsPerDay + std::llround(timeOfDay * kSecondsPerDay);
     int64_t dayNumber = seconds / kSecondsPerDay;
     int64_t secondOfDay = seconds % kSecondsPerDay;
     if (secondOfDay < 0) {
@@ -67,9 +66,8 @@ CivilTime ToCivil(double days)
 
 COleDateTime::COleDateTime(int year, int month, int day, int hour, int minute, int second)
 {
-    const bool inRange = year >= 100 && year <= 9999 && month >= 1 && month <= 12 && day >= 1
-                      && day <= 31 && hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59
-                      && second >= 0 && second <= 59;
+    const bool inRange = year >= 100 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= 31 && hour >= 0
+        && hour <= 23 && minute >= 0 && minute <= 59 && second >= 0 && second <= 59;
     const int64_t dayNumber = DaysFromCivil(year, month, day) - kOleEpochFromUnix;
     CivilTime check{};
     CivilFromDays(dayNumber + kOleEpochFromUnix, check);
@@ -100,12 +98,9 @@ COleDateTime COleDateTime::FromHost(const COleDateTime* hostValue)
 COleDateTime::DateTimeStatus COleDateTime::GetStatus() const
 {
     switch (m_status) {
-    case valid:
-        return std::isfinite(m_dt) ? valid : invalid;
-    case null:
-        return null;
-    default:
-        return invalid;
+    case valid: return std::isfinite(m_dt) ? valid : invalid;
+    case null: return null;
+    default: return invalid;
     }
 }
 
@@ -136,7 +131,10 @@ CString COleDateTime::Format(const char* format) const
         case 'M': text.AppendFormat("%02d", t.minute); break;
         case 'S': text.AppendFormat("%02d", t.second); break;
         case '%': text += '%'; break;
-        default: text += '%'; text += *p; break;
+        default:
+            text += '%';
+            text += *p;
+            break;
         }
     }
     return text;

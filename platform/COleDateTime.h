@@ -11,7 +11,7 @@ public:
     enum DateTimeStatus { valid = 0, invalid = 1, null = 2 };
 
     COleDateTime() = default;
-    explicit COleDateTime(double days) : m_dt(days) {}
+    explicit COleDateTime(double days) : m_dt(days) { }
     COleDateTime(int year, int month, int day, int hour, int minute, int second);
 
     // A copy of the host's value: a null pointer gives a null date, an unknown status

@@ -32,10 +32,9 @@ CString& CString::Trim()
 
 bool CString::EqualsNoCase(const std::string& other) const
 {
-    return size() == other.size()
-        && std::equal(begin(), end(), other.begin(), [](unsigned char a, unsigned char b) {
-               return std::tolower(a) == std::tolower(b);
-           });
+    return size() == other.size() && std::equal(begin(), end(), other.begin(), [](unsigned char a, unsigned char b) {
+        return std::tolower(a) == std::tolower(b);
+    });
 }
 
 CString CString::FormattedV(const char* format, va_list args)

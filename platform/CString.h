@@ -17,9 +17,9 @@
 class CString : public std::string {
 public:
     CString() = default;
-    CString(const char* text) : std::string(text ? text : "") {}
-    CString(std::string text) : std::string(std::move(text)) {}
-    CString(const char* text, size_t length) : std::string(text, length) {}
+    CString(const char* text) : std::string(text ? text : "") { }
+    CString(std::string text) : std::string(std::move(text)) { }
+    CString(const char* text, size_t length) : std::string(text, length) { }
 
     int GetLength() const { return static_cast<int>(size()); }
     bool IsEmpty() const { return empty(); }
@@ -59,7 +59,10 @@ inline bool SameText(const char* a, size_t aLength, const char* b, size_t bLengt
 // The comparisons with CString on either side; each pairing is spelled out so that none is
 // ambiguous with the library's own operators for std::string.
 inline bool operator==(const CString& a, const CString& b) { return SameText(a.data(), a.size(), b.data(), b.size()); }
-inline bool operator==(const CString& a, const std::string& b) { return SameText(a.data(), a.size(), b.data(), b.size()); }
+inline bool operator==(const CString& a, const std::string& b)
+{
+    return SameText(a.data(), a.size(), b.data(), b.size());
+}
 inline bool operator==(const std::string& a, const CString& b) { return b == a; }
 inline bool operator==(const CString& a, const char* b) { return a.compare(b) == 0; }
 inline bool operator==(const char* a, const CString& b) { return b.compare(a) == 0; }

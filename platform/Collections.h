@@ -15,11 +15,15 @@ template <class T>
 class CArray : public CObject {
 public:
     CArray() = default;
-    CArray(std::initializer_list<T> items) : items_(items) {}
+    CArray(std::initializer_list<T> items) : items_(items) { }
 
     int GetSize() const { return static_cast<int>(items_.size()); }
     bool IsEmpty() const { return items_.empty(); }
-    int Add(const T& item) { items_.push_back(item); return GetSize() - 1; }
+    int Add(const T& item)
+    {
+        items_.push_back(item);
+        return GetSize() - 1;
+    }
     void RemoveAt(int index) { items_.erase(items_.begin() + index); }
     void RemoveAll() { items_.clear(); }
     const T& GetAt(int index) const { return items_.at(static_cast<size_t>(index)); }

@@ -35,8 +35,8 @@ CString KeyOf(const CString& line, CString* value = nullptr)
         return CString();
     if (value) {
         *value = Trimmed(line.substr(equals + 1));
-        const bool quoted = value->size() >= 2 && (value->front() == '"' || value->front() == '\'')
-                         && value->back() == value->front();
+        const bool quoted =
+            value->size() >= 2 && (value->front() == '"' || value->front() == '\'') && value->back() == value->front();
         if (quoted)
             *value = value->substr(1, value->size() - 2);
     }
@@ -45,8 +45,8 @@ CString KeyOf(const CString& line, CString* value = nullptr)
 
 struct SectionSpan {
     bool found = false;
-    size_t header = 0;   // index of the "[Section]" line
-    size_t end = 0;      // one past the last non-blank line of the section
+    size_t header = 0; // index of the "[Section]" line
+    size_t end = 0;    // one past the last non-blank line of the section
 };
 
 SectionSpan FindSection(const std::vector<CString>& lines, const std::string& section)
@@ -73,8 +73,7 @@ SectionSpan FindSection(const std::vector<CString>& lines, const std::string& se
 
 } // namespace
 
-SettingsFile::SettingsFile(std::string path, std::string section)
-    : path_(std::move(path)), section_(std::move(section))
+SettingsFile::SettingsFile(std::string path, std::string section) : path_(std::move(path)), section_(std::move(section))
 {
 }
 
@@ -134,10 +133,7 @@ bool SettingsFile::WriteString(const char* key, const std::string& value) const
     return ReplaceFileContent(path_, content);
 }
 
-bool SettingsFile::WriteInt(const char* key, int value) const
-{
-    return WriteString(key, std::to_string(value));
-}
+bool SettingsFile::WriteInt(const char* key, int value) const { return WriteString(key, std::to_string(value)); }
 
 int ReadNumber(const char* text)
 {

@@ -16,7 +16,7 @@ std::string NativePath(const std::string& path)
 #endif
 }
 
-LineReader::LineReader(const std::string& path) : stream_(NativePath(path), std::ios::binary) {}
+LineReader::LineReader(const std::string& path) : stream_(NativePath(path), std::ios::binary) { }
 
 bool LineReader::ReadLine(CString& line)
 {
@@ -48,8 +48,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxByte
     std::string content;
     std::string chunk(64 * 1024, '\0');
     while (content.size() < maxBytes
-           && (in.read(chunk.data(), static_cast<std::streamsize>(std::min(chunk.size(), maxBytes - content.size())))
-               || in.gcount() > 0))
+        && (in.read(chunk.data(), static_cast<std::streamsize>(std::min(chunk.size(), maxBytes - content.size())))
+            || in.gcount() > 0))
         content.append(chunk.data(), static_cast<size_t>(in.gcount()));
     return content;
 }
@@ -140,8 +140,5 @@ bool AppendFileContent(const std::string& path, const std::string& content)
 
 #ifndef _WIN32
 // Windows' answer is in platform/win32/FileHolds.cpp.
-bool IsHeldByAnotherProgram(const std::string&)
-{
-    return false;
-}
+bool IsHeldByAnotherProgram(const std::string&) { return false; }
 #endif

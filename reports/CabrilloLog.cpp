@@ -140,13 +140,11 @@ int CabrilloLog::EditHeader(const CString& newCallsign, CabrilloHeaderForm& form
 }
 
 void CabrilloLog::AddQso(const CString& call, int frequencyKhz, const CString& mode, const COleDateTime& time,
-                         const CString& sentRst, const CString& sentExchange, const CString& receivedRst,
-                         const CString& receivedExchange)
+    const CString& sentRst, const CString& sentExchange, const CString& receivedRst, const CString& receivedExchange)
 {
-    qsoLines.push_back(CString::Formatted(
-        "QSO: %5i %2s %s %-13s %-3s %-6s %-13s %-3s %s\r\n", frequencyKhz, OneLine(mode).c_str(),
-        time.Format("%Y-%m-%d %H%M").c_str(), OneLine(callsign).c_str(), OneLine(sentRst).c_str(),
-        OneLine(sentExchange).c_str(), OneLine(call).c_str(), OneLine(receivedRst).c_str(),
+    qsoLines.push_back(CString::Formatted("QSO: %5i %2s %s %-13s %-3s %-6s %-13s %-3s %s\r\n", frequencyKhz,
+        OneLine(mode).c_str(), time.Format("%Y-%m-%d %H%M").c_str(), OneLine(callsign).c_str(),
+        OneLine(sentRst).c_str(), OneLine(sentExchange).c_str(), OneLine(call).c_str(), OneLine(receivedRst).c_str(),
         OneLine(receivedExchange).c_str()));
 }
 

@@ -54,8 +54,8 @@ public:
 
     // Formats one QSO line with the log's current callsign and appends it to qsoLines.
     void AddQso(const CString& call, int frequencyKhz, const CString& mode, const COleDateTime& time,
-                const CString& sentRst, const CString& sentExchange, const CString& receivedRst,
-                const CString& receivedExchange);
+        const CString& sentRst, const CString& sentExchange, const CString& receivedRst,
+        const CString& receivedExchange);
 
     // Writes "<fileBaseName>.cbr" in the current folder, replacing any file of that name, and
     // returns "File produced: <name>". When the file cannot be replaced whole it keeps what it

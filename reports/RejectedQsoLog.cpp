@@ -1,7 +1,7 @@
 #include "reports/RejectedQsoLog.h"
 
-#include <filesystem>
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string_view>
@@ -79,8 +79,8 @@ bool Exists(const CString& fileName)
 CString RejectedQsoLine::Text() const
 {
     CString text = CString::Formatted("QSO:  %d", frequencyKhz);
-    for (const CString* field : {&mode, &time, &ownCall, &sentRst, &sentExchange, &call,
-                                 &receivedRst, &receivedExchange})
+    for (const CString* field :
+        {&mode, &time, &ownCall, &sentRst, &sentExchange, &call, &receivedRst, &receivedExchange})
         text += kSeparator + *field;
     return text + reason;
 }
@@ -120,9 +120,9 @@ void RemoveQsoLines(const CString& fileName, const CString& call, const CString&
     if (fileName.IsEmpty())
         return;
     std::vector<CString>& waiting = backlog.lines;
-    waiting.erase(std::remove_if(waiting.begin(), waiting.end(),
-                                 [&](const CString& line) { return IsLineOf(line, call, time); }),
-                  waiting.end());
+    waiting.erase(
+        std::remove_if(waiting.begin(), waiting.end(), [&](const CString& line) { return IsLineOf(line, call, time); }),
+        waiting.end());
     const auto old = ReadWholeFile(fileName);
     if (!old && Exists(fileName))
         return;

@@ -19,16 +19,16 @@ extern const char* const kDupe;
 struct RejectedQsoLine {
     int frequencyKhz = 0;
     CString mode;
-    CString time;             // "%Y-%m-%d %H%M"
+    CString time; // "%Y-%m-%d %H%M"
     CString ownCall;
     CString sentRst;
     CString sentExchange;
     CString call;
     CString receivedRst;
     CString receivedExchange;
-    CString reason;           // one of the reason texts above
+    CString reason; // one of the reason texts above
 
-    CString Text() const;     // the line without its line end
+    CString Text() const; // the line without its line end
 };
 
 // What the plug-in knows of the log beyond what it can read now: the lines not written yet,

@@ -3,8 +3,8 @@
 #include "reports/TallyResult.h"
 
 struct ResultHeading {
-    CString startDayMonth;   // "%d.%m"
-    CString endDate;         // "%d.%m.%Y"
+    CString startDayMonth; // "%d.%m"
+    CString endDate;       // "%d.%m.%Y"
     CString contestant;
 };
 

@@ -11,7 +11,7 @@ struct BandTally {
 };
 
 struct TallyResult {
-    std::vector<BandTally> bands;   // in the sorted band order
+    std::vector<BandTally> bands; // in the sorted band order
     int totalQsos = 0;
     int pointsTotal = 0;
     int dupeTotal = 0;
@@ -21,7 +21,7 @@ struct TallyResult {
     int jaCount = 0;
     int veCount = 0;
     int vkCount = 0;
-    int iMults = 0;                 // DXCC entities plus the call areas of K, JA, VE and VK
+    int iMults = 0; // DXCC entities plus the call areas of K, JA, VE and VK
     int contCount = 0;
-    int score = 0;                  // pointsTotal x iMults x contCount
+    int score = 0; // pointsTotal x iMults x contCount
 };

@@ -71,7 +71,10 @@ public:
     // One object for the library's life: counting references has nothing to free.
     ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    DWORD STDMETHODCALLTYPE HandleInComingCall(DWORD, HTASK, DWORD, LPINTERFACEINFO) override { return SERVERCALL_ISHANDLED; }
+    DWORD STDMETHODCALLTYPE HandleInComingCall(DWORD, HTASK, DWORD, LPINTERFACEINFO) override
+    {
+        return SERVERCALL_ISHANDLED;
+    }
     DWORD STDMETHODCALLTYPE RetryRejectedCall(HTASK, DWORD, DWORD) override { return static_cast<DWORD>(-1); }
     DWORD STDMETHODCALLTYPE MessagePending(HTASK, DWORD, DWORD) override
     {

@@ -3,8 +3,8 @@
 // through its dispatch interface by fixed dispatch ids only. It belongs to the UI thread's COM
 // apartment: the control window links when it opens, and the link goes with the window's
 // object at the end of the run.
-#include <windows.h>
 #include <oaidl.h>
+#include <windows.h>
 #include <wrl/client.h>
 
 #include <stdexcept>
@@ -14,7 +14,7 @@
 
 // A host call that failed or was refused; it ends the refresh that made it.
 struct HostCallFailed : std::runtime_error {
-    explicit HostCallFailed(HRESULT result) : std::runtime_error("host call failed"), result(result) {}
+    explicit HostCallFailed(HRESULT result) : std::runtime_error("host call failed"), result(result) { }
     HRESULT result;
 };
 

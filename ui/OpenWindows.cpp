@@ -18,12 +18,9 @@ template <class Action>
 void WithWindow(MultiplierKind kind, Action action)
 {
     switch (kind) {
-    case MultiplierKind::Dxcc:
-        return action(g_dxccWindow);
-    case MultiplierKind::CallArea:
-        return action(g_callAreaWindow);
-    case MultiplierKind::Continent:
-        return action(g_continentWindow);
+    case MultiplierKind::Dxcc: return action(g_dxccWindow);
+    case MultiplierKind::CallArea: return action(g_callAreaWindow);
+    case MultiplierKind::Continent: return action(g_continentWindow);
     }
 }
 

@@ -14,11 +14,11 @@ const char* const kViewContinentKey = "setup_view_continent";
 const char* const kWindowOnTopKey = "setup_window_on_top";
 
 // The Russian texts, in Windows-1251.
-const char* const kRussianCaption = "\xCD\xE0\xF1\xF2\xF0\xEE\xE9\xEA\xE8 BARTG-SPRINT %s";  // "Настройки ..."
-const char* const kRussianToDisplay = "\xCE\xF2\xEE\xE1\xF0\xE0\xE6\xE0\xF2\xFC";             // "Отображать"
-const char* const kRussianCallArea = "\xD0\xE0\xE9\xEE\xED\xFB";                               // "Районы"
-const char* const kRussianContinent = "\xCA\xEE\xED\xF2\xE8\xED\xE5\xED\xF2\xFB";              // "Континенты"
-const char* const kRussianOnTop = "\xCF\xEE\xE2\xE5\xF0\xF5 \xEE\xEA\xEE\xED";                  // "Поверх окон"
+const char* const kRussianCaption = "\xCD\xE0\xF1\xF2\xF0\xEE\xE9\xEA\xE8 BARTG-SPRINT %s"; // "Настройки ..."
+const char* const kRussianToDisplay = "\xCE\xF2\xEE\xE1\xF0\xE0\xE6\xE0\xF2\xFC";           // "Отображать"
+const char* const kRussianCallArea = "\xD0\xE0\xE9\xEE\xED\xFB";                            // "Районы"
+const char* const kRussianContinent = "\xCA\xEE\xED\xF2\xE8\xED\xE5\xED\xF2\xFB";           // "Континенты"
+const char* const kRussianOnTop = "\xCF\xEE\xE2\xE5\xF0\xF5 \xEE\xEA\xEE\xED";              // "Поверх окон"
 
 int ReadFlag(const char* key) { return Contest().settings.ReadInt(key) != 0 ? 1 : 0; }
 void WriteFlag(const char* key, int on) { Contest().settings.WriteString(key, on ? "1" : "0"); }
@@ -26,7 +26,7 @@ void WriteFlag(const char* key, int on) { Contest().settings.WriteString(key, on
 } // namespace
 
 // Always topmost.
-Setup::Setup(HINSTANCE resources, UiRun& run) : CPluginWindow(IDD, resources, kSetupPlace, true), m_run(run) {}
+Setup::Setup(HINSTANCE resources, UiRun& run) : CPluginWindow(IDD, resources, kSetupPlace, true), m_run(run) { }
 
 void Setup::DoDataExchange(CDataExchange* pDX)
 {
@@ -81,31 +81,17 @@ INT_PTR Setup::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
         return reinterpret_cast<INT_PTR>(OnCtlColor(reinterpret_cast<HDC>(wParam), m_brush));
     switch (message) {
-    case WM_STATS_REFRESH:
-        OnStatsRefresh(wParam, lParam);
-        return TRUE;
-    case WM_STATS_CLEAR_MARKS:
-        ClearMultiplierMarks();
-        return TRUE;
-    case WM_STATS_CLOSE_ALL:
-        CloseAll();
-        return TRUE;
+    case WM_STATS_REFRESH: OnStatsRefresh(wParam, lParam); return TRUE;
+    case WM_STATS_CLEAR_MARKS: ClearMultiplierMarks(); return TRUE;
+    case WM_STATS_CLOSE_ALL: CloseAll(); return TRUE;
     case WM_COMMAND:
         if (HIWORD(wParam) != BN_CLICKED)
             break;
         switch (LOWORD(wParam)) {
-        case IDC_VIEW_DXCC:
-            ToggleView(MultiplierKind::Dxcc, m_viewDxcc, kViewDxccKey);
-            return TRUE;
-        case IDC_VIEW_CALL_AREA:
-            ToggleView(MultiplierKind::CallArea, m_viewCallArea, kViewCallAreaKey);
-            return TRUE;
-        case IDC_VIEW_CONTINENT:
-            ToggleView(MultiplierKind::Continent, m_viewContinent, kViewContinentKey);
-            return TRUE;
-        case IDC_WINDOW_ON_TOP:
-            OnWindowOnTop();
-            return TRUE;
+        case IDC_VIEW_DXCC: ToggleView(MultiplierKind::Dxcc, m_viewDxcc, kViewDxccKey); return TRUE;
+        case IDC_VIEW_CALL_AREA: ToggleView(MultiplierKind::CallArea, m_viewCallArea, kViewCallAreaKey); return TRUE;
+        case IDC_VIEW_CONTINENT: ToggleView(MultiplierKind::Continent, m_viewContinent, kViewContinentKey); return TRUE;
+        case IDC_WINDOW_ON_TOP: OnWindowOnTop(); return TRUE;
         }
         break;
     }

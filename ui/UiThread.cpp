@@ -37,8 +37,8 @@ HINSTANCE g_module = nullptr;
 std::recursive_mutex g_lifecycle;
 struct RunHandles {
     ScopedHandle thread;
-    ScopedHandle started;  // set once the run is past its start-up
-    ScopedHandle ended;    // set by the thread's very last act
+    ScopedHandle started; // set once the run is past its start-up
+    ScopedHandle ended;   // set by the thread's very last act
     DWORD threadId = 0;
 };
 RunHandles g_run;
@@ -49,10 +49,10 @@ RunHandles g_run;
 [[noreturn]] void SignalRunEndedAndExit(HANDLE ended)
 {
 #if defined(__GNUC__) && defined(__i386__)
-    asm volatile("pushl $0\n\t"   // ExitThread's exit code
-                 "pushl $0\n\t"   // ExitThread's return address, never used
-                 "pushl %0\n\t"   // SetEvent's argument
-                 "pushl %1\n\t"   // SetEvent's return address: ExitThread
+    asm volatile("pushl $0\n\t" // ExitThread's exit code
+                 "pushl $0\n\t" // ExitThread's return address, never used
+                 "pushl %0\n\t" // SetEvent's argument
+                 "pushl %1\n\t" // SetEvent's return address: ExitThread
                  "jmp *%2"
                  :
                  : "r"(ended), "r"(&ExitThread), "r"(&SetEvent)

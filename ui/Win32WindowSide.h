@@ -8,7 +8,7 @@
 class Win32WindowSide : public WindowSide {
 public:
     // `module`: this library, which holds the dialog templates.
-    explicit Win32WindowSide(HINSTANCE module) : m_module(module), m_headerForm(module) {}
+    explicit Win32WindowSide(HINSTANCE module) : m_module(module), m_headerForm(module) { }
 
     bool ControlWindowExists() override;
     void PostRefresh() override;

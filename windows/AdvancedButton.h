@@ -13,8 +13,8 @@ public:
     virtual bool SetBackColor(COLORREF colour);
     virtual void Redraw() = 0;
 
-    COLORREF m_backColor = 0;   // the face
-    COLORREF m_foreColor = 0;   // the label of an enabled control
+    COLORREF m_backColor = 0; // the face
+    COLORREF m_foreColor = 0; // the label of an enabled control
 
 protected:
     // Never deleted through this interface.
@@ -33,8 +33,8 @@ public:
     void Redraw() override;
     void DrawItem(LPDRAWITEMSTRUCT item) override;
 
-    COLORREF m_disabledColor = 0;   // the label of a disabled control
-    int m_shape = 0;                // 1: ellipse; anything else: rectangle
+    COLORREF m_disabledColor = 0; // the label of a disabled control
+    int m_shape = 0;              // 1: ellipse; anything else: rectangle
 
 protected:
     // The control paints itself from now on: no check mark is shown or toggled.

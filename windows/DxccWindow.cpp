@@ -6,7 +6,8 @@ namespace {
 const WindowPlace kDxccPlace = {"dxcc_x", "dxcc_y", 10, 400};
 } // namespace
 
-Multiplier::Multiplier(HINSTANCE resources, bool onTop) : CPluginWindow(IDD_MULTIPLIER, resources, kDxccPlace, onTop) {}
+Multiplier::Multiplier(HINSTANCE resources, bool onTop)
+    : CPluginWindow(IDD_MULTIPLIER, resources, kDxccPlace, onTop) { }
 
 void Multiplier::DoDataExchange(CDataExchange* pDX) { DDX_Control(pDX, IDC_GRID, m_grid); }
 

@@ -59,7 +59,7 @@ public:
 protected:
     // `table`: the buttons in control-id order.
     CMarkWindow(UINT templateId, HINSTANCE resources, const WindowPlace& place, bool onTop,
-                const std::array<MarkButton, N>& table)
+        const std::array<MarkButton, N>& table)
         : CPluginWindow(templateId, resources, place, onTop), m_table(table)
     {
     }
@@ -85,8 +85,8 @@ protected:
         CPluginWindow::OnInitDialog();
         m_background.CreateSolidBrush(kWindowBackground);
         for (std::size_t i = 0; i < N; ++i) {
-            m_buttons[i].AttachItem(static_cast<UINT>(m_table[i].controlId), this, kUnworkedFace, kUnworkedLabel,
-                                    kDisabledLabel);
+            m_buttons[i].AttachItem(
+                static_cast<UINT>(m_table[i].controlId), this, kUnworkedFace, kUnworkedLabel, kDisabledLabel);
             m_buttons[i].m_shape = 1;
             m_buttons[i].Redraw();
         }
@@ -103,7 +103,7 @@ protected:
 
     CBrush m_background;
     std::array<int, N> m_worked{};
-    std::array<int, N> m_exchanged = FilledWith(-1);   // the marks last put into the controls
+    std::array<int, N> m_exchanged = FilledWith(-1); // the marks last put into the controls
     std::array<CAdvancedButton, N> m_buttons;
 
 private:

@@ -24,8 +24,8 @@ public:
             return;
         }
         paint(static_cast<const CDC&>(*this));
-        target.BitBlt(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, m_hDC, rect.left,
-                      rect.top, SRCCOPY);
+        target.BitBlt(
+            rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, m_hDC, rect.left, rect.top, SRCCOPY);
     }
 
 private:

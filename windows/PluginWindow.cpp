@@ -26,11 +26,8 @@ BOOL CPluginWindow::OnInitDialog()
 INT_PTR CPluginWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_SETCURSOR:
-        SavePosition();
-        return FALSE;
-    case WM_DRAWITEM:
-        return CButton::ReflectDrawItem(lParam);
+    case WM_SETCURSOR: SavePosition(); return FALSE;
+    case WM_DRAWITEM: return CButton::ReflectDrawItem(lParam);
     }
     return CDialog::OnMessage(message, wParam, lParam);
 }

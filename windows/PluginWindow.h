@@ -10,7 +10,7 @@
 struct WindowPlace {
     const char* xKey;
     const char* yKey;
-    int defaultX;   // used for a stored (or missing) 0
+    int defaultX; // used for a stored (or missing) 0
     int defaultY;
 };
 
@@ -28,7 +28,7 @@ protected:
     // big icon. A derived window runs this first.
     BOOL OnInitDialog() override;
     // Enter leaves the window as it is.
-    void OnOK() override {}
+    void OnOK() override { }
     // WM_SETCURSOR keeps the position; owner-drawn buttons paint themselves.
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -52,7 +52,7 @@ bool CButton::ReflectDrawItem(LPARAM drawItem)
     return true;
 }
 
-void CButton::DrawItem(LPDRAWITEMSTRUCT) {}
+void CButton::DrawItem(LPDRAWITEMSTRUCT) { }
 
 LRESULT CButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {

@@ -52,7 +52,7 @@ public:
 
 protected:
     // Runs on the control just before it is subclassed.
-    virtual void PreSubclassWindow() {}
+    virtual void PreSubclassWindow() { }
     // The control's messages; the default passes them to its own window procedure.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -18,7 +18,8 @@ CString ComboEntry(const CWnd& combo, int index)
     if (length == CB_ERR || length <= 0)
         return CString();
     std::vector<char> text(static_cast<size_t>(length) + 1);
-    const LRESULT copied = combo.SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    const LRESULT copied =
+        combo.SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
     return copied == CB_ERR ? CString() : CString(text.data(), static_cast<size_t>(copied));
 }
 

@@ -8,7 +8,7 @@
 
 class CDataExchange {
 public:
-    CDataExchange(CWnd* dialog, BOOL saveAndValidate) : m_pDlgWnd(dialog), m_bSaveAndValidate(saveAndValidate) {}
+    CDataExchange(CWnd* dialog, BOOL saveAndValidate) : m_pDlgWnd(dialog), m_bSaveAndValidate(saveAndValidate) { }
 
     // The dialog's control with this id (null when it has none).
     HWND PrepareCtrl(int id) const { return ::GetDlgItem(m_pDlgWnd->GetSafeHwnd(), id); }

@@ -44,8 +44,8 @@ CDialog::~CDialog()
 HWND CDialog::CreateWindowFromTemplate(HWND parent)
 {
     m_ended = false;
-    return CreateDialogParamA(m_resources, MAKEINTRESOURCEA(m_templateId), parent, DialogProc,
-                              reinterpret_cast<LPARAM>(this));
+    return CreateDialogParamA(
+        m_resources, MAKEINTRESOURCEA(m_templateId), parent, DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
 BOOL CDialog::Create(HWND parent) { return CreateWindowFromTemplate(parent) != nullptr; }
@@ -115,19 +115,15 @@ void CDialog::OnOK()
 
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
-void CDialog::DoDataExchange(CDataExchange*) {}
+void CDialog::DoDataExchange(CDataExchange*) { }
 
 INT_PTR CDialog::OnMessage(UINT message, WPARAM wParam, LPARAM)
 {
     if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED)
         return FALSE;
     switch (LOWORD(wParam)) {
-    case IDOK:
-        OnOK();
-        return TRUE;
-    case IDCANCEL:
-        OnCancel();
-        return TRUE;
+    case IDOK: OnOK(); return TRUE;
+    case IDCANCEL: OnCancel(); return TRUE;
     }
     return FALSE;
 }

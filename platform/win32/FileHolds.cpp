@@ -8,9 +8,9 @@
 bool IsHeldByAnotherProgram(const std::string& path)
 {
     // The access a replacement needs: writing the file and taking its name away.
-    const ScopedHandle file(CreateFileA(path.c_str(), GENERIC_WRITE | DELETE,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    const ScopedHandle file(
+        CreateFileA(path.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file)
         return false;
     const DWORD error = GetLastError();

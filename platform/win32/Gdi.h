@@ -16,7 +16,7 @@ class CGdiObjectT {
 public:
     CGdiObjectT() = default;
     ~CGdiObjectT() { DeleteObject(); }
-    CGdiObjectT(CGdiObjectT&& other) noexcept : m_handle(std::exchange(other.m_handle, nullptr)) {}
+    CGdiObjectT(CGdiObjectT&& other) noexcept : m_handle(std::exchange(other.m_handle, nullptr)) { }
     CGdiObjectT& operator=(CGdiObjectT&& other) noexcept
     {
         if (this != &other)
@@ -76,7 +76,7 @@ public:
 class CDC {
 public:
     CDC() = default;
-    explicit CDC(HDC borrowed) : m_hDC(borrowed) {}
+    explicit CDC(HDC borrowed) : m_hDC(borrowed) { }
     virtual ~CDC() { Release(); }
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
@@ -166,7 +166,7 @@ private:
 // Selects a GDI object into a context and selects the previous one back when it goes.
 class CSelection {
 public:
-    CSelection(HDC dc, HGDIOBJ object) : m_dc(dc), m_previous(::SelectObject(dc, object)) {}
+    CSelection(HDC dc, HGDIOBJ object) : m_dc(dc), m_previous(::SelectObject(dc, object)) { }
     ~CSelection()
     {
         if (m_previous)

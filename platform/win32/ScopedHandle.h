@@ -9,9 +9,9 @@
 class ScopedHandle {
 public:
     ScopedHandle() = default;
-    explicit ScopedHandle(HANDLE handle) : m_handle(handle) {}
+    explicit ScopedHandle(HANDLE handle) : m_handle(handle) { }
     ~ScopedHandle() { Close(); }
-    ScopedHandle(ScopedHandle&& other) noexcept : m_handle(other.Release()) {}
+    ScopedHandle(ScopedHandle&& other) noexcept : m_handle(other.Release()) { }
     ScopedHandle& operator=(ScopedHandle&& other) noexcept
     {
         Reset(other.Release());

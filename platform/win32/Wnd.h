@@ -10,7 +10,7 @@
 class CWnd {
 public:
     CWnd() = default;
-    explicit CWnd(HWND window) : m_hWnd(window) {}
+    explicit CWnd(HWND window) : m_hWnd(window) { }
     virtual ~CWnd() = default;
 
     HWND GetSafeHwnd() const { return m_hWnd; }

@@ -1,6 +1,6 @@
 #include "reports/win32/Cabrillo.h"
 
-Cabrillo::Cabrillo(HINSTANCE resources) : CDialog(IDD, resources) {}
+Cabrillo::Cabrillo(HINSTANCE resources) : CDialog(IDD, resources) { }
 
 void Cabrillo::DoDataExchange(CDataExchange* pDX)
 {

@@ -21,7 +21,7 @@ protected:
 // The header form as the engine uses it: the dialog, shown modally on the calling thread.
 class CabrilloDialogForm : public CabrilloHeaderForm {
 public:
-    explicit CabrilloDialogForm(HINSTANCE resources) : m_resources(resources) {}
+    explicit CabrilloDialogForm(HINSTANCE resources) : m_resources(resources) { }
 
     // Shows `fields`; after OK they hold the controls' texts, after Cancel they are unchanged.
     bool Edit(CabrilloHeader& fields) override;

@@ -73,10 +73,7 @@ void EnterWorkspace()
     fs::current_path(folder);
 }
 
-LoggedQso MixedQso(int index)
-{
-    return qso_mix::AsLoggedQso(StoredQsoOfMix(index));
-}
+LoggedQso MixedQso(int index) { return qso_mix::AsLoggedQso(StoredQsoOfMix(index)); }
 
 int DuplicateNear(int index) { return qso_mix::DuplicateNear(index); }
 

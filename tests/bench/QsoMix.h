@@ -17,26 +17,42 @@ struct MixedQso {
     std::string band;
     std::string receivedNumber;
     std::string mode = "RTTY";
-    int minute = 0;   // minutes after the contest's start
+    int minute = 0; // minutes after the contest's start
 };
 
 struct Entity {
     const char* dxccPrefix;
     const char* continent;
-    const char* callStem;   // the call prefix without its area digit
+    const char* callStem; // the call prefix without its area digit
 };
 
 // "K" areas 1 to 8 only, so that K9 and K0 stay new for the call check.
 inline constexpr Entity kEntities[] = {
-    {"K", "NA", "W"},   {"K", "NA", "K"},   {"VE", "NA", "VE"}, {"JA", "AS", "JA"}, {"VK", "OC", "VK"},
-    {"DL", "EU", "DL"}, {"G", "EU", "G"},   {"F", "EU", "F"},   {"I", "EU", "I"},   {"UA", "EU", "UA"},
-    {"UA9", "AS", "UA"}, {"SP", "EU", "SP"}, {"OK", "EU", "OK"}, {"PY", "SA", "PY"}, {"LU", "SA", "LU"},
-    {"ZS", "AF", "ZS"}, {"CN", "AF", "CN"}, {"ZL", "OC", "ZL"}, {"BY", "AS", "BY"}, {"HA", "EU", "HA"},
+    {"K", "NA", "W"},
+    {"K", "NA", "K"},
+    {"VE", "NA", "VE"},
+    {"JA", "AS", "JA"},
+    {"VK", "OC", "VK"},
+    {"DL", "EU", "DL"},
+    {"G", "EU", "G"},
+    {"F", "EU", "F"},
+    {"I", "EU", "I"},
+    {"UA", "EU", "UA"},
+    {"UA9", "AS", "UA"},
+    {"SP", "EU", "SP"},
+    {"OK", "EU", "OK"},
+    {"PY", "SA", "PY"},
+    {"LU", "SA", "LU"},
+    {"ZS", "AF", "ZS"},
+    {"CN", "AF", "CN"},
+    {"ZL", "OC", "ZL"},
+    {"BY", "AS", "BY"},
+    {"HA", "EU", "HA"},
 };
 inline constexpr const char* kBands[] = {"80m", "40m", "20m", "15m", "10m"};
 
-inline constexpr int kDupeEvery = 97;       // about 1 % duplicates
-inline constexpr int kRejectedEvery = 101;  // and 1 % rejected QSOs (wrong mode)
+inline constexpr int kDupeEvery = 97;      // about 1 % duplicates
+inline constexpr int kRejectedEvery = 101; // and 1 % rejected QSOs (wrong mode)
 
 // The index-th QSO of the mix (the same for every contest size). A duplicate repeats an
 // earlier QSO's call, band and mode at a later minute.

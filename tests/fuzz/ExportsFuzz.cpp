@@ -37,7 +37,7 @@ void Expect(bool promise)
 
 class Input {
 public:
-    Input(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+    Input(const uint8_t* data, size_t size) : data_(data), size_(size) { }
 
     bool Empty() const { return at_ >= size_; }
     uint8_t Byte() { return at_ < size_ ? data_[at_++] : 0; }
@@ -92,7 +92,7 @@ private:
     const uint8_t* data_;
     size_t size_;
     size_t at_ = 0;
-    std::deque<std::string> texts_;   // a deque: earlier texts stay where they are
+    std::deque<std::string> texts_; // a deque: earlier texts stay where they are
 };
 
 // Band and mode texts are usually right, so the fuzzer also reaches the deeper checks.
@@ -136,8 +136,8 @@ void StartFresh()
 // The files the plug-in reads or writes, and the folder of its settings file.
 const char* PlantedPath(Input& in)
 {
-    static const char* const kPaths[] = {"Plugins/BARTG-SPRINT.ini", "BadQSO_StatsBARTGSPRINT_21_01_2018.txt",
-                                         "Kelb2.ini", "N0CALL.cbr", "Plugins"};
+    static const char* const kPaths[] = {
+        "Plugins/BARTG-SPRINT.ini", "BadQSO_StatsBARTGSPRINT_21_01_2018.txt", "Kelb2.ini", "N0CALL.cbr", "Plugins"};
     const uint8_t pick = in.Byte();
     if (pick % 6 == 5)
         return Contest().badQsoFileName.c_str();
@@ -192,7 +192,7 @@ void CallResetStats(Input& in)
 {
     ContestStart start;
     start.hostFolder = in.Text();
-    start.cabrilloMode = in.Byte() % 4 == 0;   // the quiet window side cancels the header form
+    start.cabrilloMode = in.Byte() % 4 == 0; // the quiet window side cancels the header form
     start.contestant = in.Text();
     start.start = in.Date();
     start.end = in.Date();

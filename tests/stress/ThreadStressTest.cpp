@@ -24,7 +24,11 @@ public:
 
 LoggedQso QsoNumber(int n)
 {
-    static const struct { const char* prefix; const char* dxcc; const char* continent; } kStations[] = {
+    static const struct {
+        const char* prefix;
+        const char* dxcc;
+        const char* continent;
+    } kStations[] = {
         {"W7", "K", "NA"}, {"VE3", "VE", "NA"}, {"JA1", "JA", "AS"}, {"VK2", "VK", "OC"}, {"DL1", "DL", "EU"}};
     static const char* const kBands[] = {"80m", "40m", "20m", "15m", "10m"};
     static thread_local std::string call, number;
@@ -81,7 +85,7 @@ void Refresh(int round)
 
 } // namespace
 
-class ThreadStressTest : public TestWorkspace {};
+class ThreadStressTest : public TestWorkspace { };
 
 TEST_F(ThreadStressTest, RefreshesWhileTheHostLogsRemovesAndRestarts)
 {

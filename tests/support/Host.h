@@ -9,10 +9,9 @@
 // A host date-time value: days since 30 December 1899, the fraction the time of day.
 COleDateTime HostTime(int year, int month, int day, int hour = 0, int minute = 0);
 
-class Host
-{
+class Host {
 public:
-    explicit Host(const StatsExports& exports) : m_exports(exports) {}
+    explicit Host(const StatsExports& exports) : m_exports(exports) { }
 
     int StartContest(const ContestStart& start = {}) const { return m_exports.ResetStats(start); }
     int AddQso(const LoggedQso& qso) const { return m_exports.AddData(qso); }

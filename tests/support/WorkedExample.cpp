@@ -27,12 +27,6 @@ void LogTheWorkedExample(const Host& host)
     EXPECT_EQ(0, host.AddQso({.band = "160m"}));
 }
 
-std::string WorkedExampleText()
-{
-    return GoldenFile("worked-example.txt");
-}
+std::string WorkedExampleText() { return GoldenFile("worked-example.txt"); }
 
-std::string WorkedExampleHtml()
-{
-    return GoldenFile("worked-example.html");
-}
+std::string WorkedExampleHtml() { return GoldenFile("worked-example.html"); }

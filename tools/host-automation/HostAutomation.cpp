@@ -37,7 +37,7 @@ std::string Narrow(BSTR text)
 // and, where COM does not read those (Wine), HKEY_CLASSES_ROOT itself.
 struct ProgIdKey {
     HKEY root;
-    const wchar_t* classes;   // the folder that holds the ProgID key, or ""
+    const wchar_t* classes; // the folder that holds the ProgID key, or ""
 };
 const ProgIdKey kUserProgId{HKEY_CURRENT_USER, L"Software\\Classes\\"};
 const ProgIdKey kClassesRootProgId{HKEY_CLASSES_ROOT, L""};
@@ -75,14 +75,11 @@ HRESULT WriteProgId(const ProgIdKey& where, std::vector<std::pair<HKEY, std::wst
     LONG status = CreateKeyPath(where.root, path, created);
     if (status == ERROR_SUCCESS)
         status = RegSetKeyValueW(where.root, path.c_str(), nullptr, REG_SZ, clsid,
-                                 static_cast<DWORD>((wcslen(clsid) + 1) * sizeof(wchar_t)));
+            static_cast<DWORD>((wcslen(clsid) + 1) * sizeof(wchar_t)));
     return HRESULT_FROM_WIN32(status);
 }
 
-bool ProgIdClsid(CLSID& clsid)
-{
-    return SUCCEEDED(CLSIDFromProgID(kHostProgId, &clsid));
-}
+bool ProgIdClsid(CLSID& clsid) { return SUCCEEDED(CLSIDFromProgID(kHostProgId, &clsid)); }
 
 bool ProgIdNamesOurClsid()
 {
@@ -149,7 +146,7 @@ public:
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
-                                     EXCEPINFO* exception, UINT* argumentError) override;
+        EXCEPINFO* exception, UINT* argumentError) override;
 
     void SetField(int index, const std::string& text)
     {
@@ -196,8 +193,8 @@ private:
     std::map<DISPID, unsigned> m_calls;
 };
 
-HRESULT HostApplication::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
-                                EXCEPINFO* exception, UINT* argumentError)
+HRESULT HostApplication::Invoke(
+    DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception, UINT* argumentError)
 {
     {
         std::lock_guard<std::mutex> lock(m_mutex);

@@ -25,14 +25,14 @@
 #include <utility>
 #include <vector>
 
-extern const wchar_t* const kHostProgId;   // L"Kelb2.Application"
-extern const CLSID kHostClsid;             // ours, written under the ProgID
+extern const wchar_t* const kHostProgId; // L"Kelb2.Application"
+extern const CLSID kHostClsid;           // ours, written under the ProgID
 
 // The dispatch ids the plug-in calls.
-constexpr DISPID kHostFrequency = 2;   // property get: the frequency in Hz, VT_R8
-constexpr DISPID kHostField = 8;       // method(VT_I4 index): the field's text, VT_BSTR
-constexpr DISPID kHostRunMacro = 16;   // method(VT_BSTR text): runs the text as a macro
-constexpr int kTypedCallField = 5;     // the field index of the call being typed
+constexpr DISPID kHostFrequency = 2; // property get: the frequency in Hz, VT_R8
+constexpr DISPID kHostField = 8;     // method(VT_I4 index): the field's text, VT_BSTR
+constexpr DISPID kHostRunMacro = 16; // method(VT_BSTR text): runs the text as a macro
+constexpr int kTypedCallField = 5;   // the field index of the call being typed
 
 class HostApplication;
 
@@ -61,7 +61,7 @@ public:
 
     // Texts are 8-bit ANSI, as the plug-in's; they cross the interface as BSTRs.
     void SetTypedCall(const std::string& call) { SetField(kTypedCallField, call); }
-    void SetField(int index, const std::string& text);   // unset fields are empty
+    void SetField(int index, const std::string& text); // unset fields are empty
     void SetFrequencyHz(double hz);
 
     // Every Invoke fails with DISP_E_EXCEPTION (EXCEPINFO scode E_FAIL) while on.
@@ -82,7 +82,7 @@ private:
     bool m_usesExistingProgId = false;
     CLSID m_clsid{};
     std::mutex m_registryMutex;
-    std::vector<std::pair<HKEY, std::wstring>> m_createdKeys;   // deepest last
+    std::vector<std::pair<HKEY, std::wstring>> m_createdKeys; // deepest last
     DWORD m_cookie = 0;
     Microsoft::WRL::ComPtr<HostApplication> m_application;
 };

@@ -11,10 +11,9 @@ using Microsoft::WRL::ComPtr;
 namespace {
 
 // A window's device context (the screen's for no window), given back when it goes.
-class WindowDC : public CDC
-{
+class WindowDC : public CDC {
 public:
-    explicit WindowDC(HWND window) : CDC(GetDC(window)), m_window(window) {}
+    explicit WindowDC(HWND window) : CDC(GetDC(window)), m_window(window) { }
     ~WindowDC() override { ReleaseDC(m_window, Detach()); }
 
 private:
@@ -41,7 +40,7 @@ ScreenPicture::ScreenPicture(const RECT& area, HWND window)
         memory.BitBlt(0, 0, m_width, m_height, source, area.left, area.top, SRCCOPY | CAPTUREBLT);
     }
     BITMAPINFO info{};
-    info.bmiHeader = {sizeof info.bmiHeader, m_width, -m_height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};   // top-down
+    info.bmiHeader = {sizeof info.bmiHeader, m_width, -m_height, 1, 24, BI_RGB, 0, 0, 0, 0, 0}; // top-down
     GetDIBits(memory, bitmap, 0, static_cast<UINT>(m_height), m_pixels.data(), &info, DIB_RGB_COLORS);
 }
 
@@ -83,7 +82,7 @@ HRESULT ScreenPicture::SavePng(const std::string& path) const
             result = WINCODEC_ERR_UNSUPPORTEDPIXELFORMAT;
         if (SUCCEEDED(result))
             result = frame->WritePixels(static_cast<UINT>(m_height), static_cast<UINT>(m_stride),
-                                        static_cast<UINT>(m_pixels.size()), const_cast<BYTE*>(m_pixels.data()));
+                static_cast<UINT>(m_pixels.size()), const_cast<BYTE*>(m_pixels.data()));
         if (SUCCEEDED(result))
             result = frame->Commit();
         if (SUCCEEDED(result))

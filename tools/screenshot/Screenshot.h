@@ -12,8 +12,7 @@
 #include <string>
 #include <vector>
 
-class ScreenPicture
-{
+class ScreenPicture {
 public:
     // What `area` of the screen shows now (screen coordinates), or, given a window, what that
     // part of its client area shows (client coordinates).
@@ -30,6 +29,6 @@ public:
 private:
     int m_width = 0;
     int m_height = 0;
-    int m_stride = 0;            // bytes per row, a multiple of 4
-    std::vector<BYTE> m_pixels;  // rows top to bottom, 3 bytes (blue, green, red) per pixel
+    int m_stride = 0;           // bytes per row, a multiple of 4
+    std::vector<BYTE> m_pixels; // rows top to bottom, 3 bytes (blue, green, red) per pixel
 };

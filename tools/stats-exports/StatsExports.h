@@ -11,11 +11,10 @@
 // A QSO as the host passes it to AddData0 and RemoveData0. The defaults make a QSO that the
 // plug-in counts: N0CALL works DL1ABC on 80m in RTTY during the default contest. A host sets
 // every field it knows.
-struct LoggedQso
-{
+struct LoggedQso {
     const char* ownCall = "N0CALL";
     const char* call = "DL1ABC";
-    std::optional<COleDateTime> time = COleDateTime(2018, 1, 20, 14, 5, 0);   // none: a null pointer
+    std::optional<COleDateTime> time = COleDateTime(2018, 1, 20, 14, 5, 0); // none: a null pointer
     unsigned int frequencyHz = 3580000;
     const char* mode = "RTTY";
     const char* sentRst = "599";
@@ -30,19 +29,17 @@ struct LoggedQso
 
 // A contest start as the host passes it to ResetStats0: by default N0CALL, a K station, from
 // 20 January 2018 12:00 to 21 January 11:59.
-struct ContestStart
-{
-    const char* hostFolder = "";   // the path prefix of the host's settings file; "": the current folder
+struct ContestStart {
+    const char* hostFolder = ""; // the path prefix of the host's settings file; "": the current folder
     int cabrilloMode = 0;
     const char* contestant = "N0CALL";
-    std::optional<COleDateTime> start = COleDateTime(2018, 1, 20, 12, 0, 0);   // none: a null pointer
+    std::optional<COleDateTime> start = COleDateTime(2018, 1, 20, 12, 0, 0); // none: a null pointer
     std::optional<COleDateTime> end = COleDateTime(2018, 1, 21, 11, 59, 0);
     const char* ownDxccPrefix = "K";
 };
 
 // A callsign being entered, as the host passes it to CheckCall0.
-struct EnteredCall
-{
+struct EnteredCall {
     const char* call = "DL1ABC";
     const char* mode = "RTTY";
     const char* callPrefix = "DL1";
@@ -53,8 +50,7 @@ struct EnteredCall
 };
 
 // The eleven exports; null where nothing is bound.
-struct StatsExports
-{
+struct StatsExports {
     decltype(&::AddData0) AddData0 = nullptr;
     decltype(&::RemoveData0) RemoveData0 = nullptr;
     decltype(&::ResetStats0) ResetStats0 = nullptr;
@@ -78,8 +74,7 @@ struct StatsExports
 
 // An export's two names: the plain one and the MSVC-decorated name of the function's own name
 // (Stats.def exports each function under both).
-struct ExportNames
-{
+struct ExportNames {
     const char* plain;
     const char* decorated;
 };

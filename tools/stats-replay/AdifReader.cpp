@@ -12,10 +12,9 @@ constexpr size_t kMaxTagLength = 100;
 using Fields = std::vector<std::pair<std::string, std::string>>;
 
 // Counts line ends lazily, as the reader only moves forwards.
-class LineCounter
-{
+class LineCounter {
 public:
-    explicit LineCounter(std::string_view text) : m_text(text) {}
+    explicit LineCounter(std::string_view text) : m_text(text) { }
 
     int LineAt(size_t position)
     {
@@ -126,7 +125,7 @@ ContestLog ReadAdif(std::string_view text)
         const std::string_view window = text.substr(pos + 1, kMaxTagLength);
         const size_t close = window.find_first_of("<>");
         if (close == std::string_view::npos || window[close] != '>') {
-            ++pos;   // a lone '<' in text between fields
+            ++pos; // a lone '<' in text between fields
             continue;
         }
         const std::string_view tag = window.substr(0, close);
@@ -141,7 +140,7 @@ ContestLog ReadAdif(std::string_view text)
                     AddQso(fields, recordLine, log, problems);
                 fields.clear();
             } else if (name == "EOH") {
-                fields.clear();   // what came before was header fields
+                fields.clear(); // what came before was header fields
             }
             continue;
         }

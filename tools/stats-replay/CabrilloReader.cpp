@@ -118,9 +118,10 @@ void ReadQsoLine(const std::string& fields, int lineNumber, ContestLog& log, Pro
     if (rstColumns && (qso.serialSent.empty() || qso.serialReceived.empty())) {
         const bool receivedMissing = qso.serialReceived.empty();
         const std::string& rst = receivedMissing ? qso.rstReceived : qso.rstSent;
-        problems.Add(lineNumber, std::string("no ") + (receivedMissing ? "received" : "sent") + " serial number"
-                                     + (rst.empty() ? "" : " after the RST " + rst)
-                                     + "; replayed with an empty one, so the plug-in rejects the QSO");
+        problems.Add(lineNumber,
+            std::string("no ") + (receivedMissing ? "received" : "sent") + " serial number"
+                + (rst.empty() ? "" : " after the RST " + rst)
+                + "; replayed with an empty one, so the plug-in rejects the QSO");
     }
     log.qsos.push_back(std::move(qso));
 }

@@ -11,10 +11,7 @@ namespace {
 
 constexpr const char* kDigits = "0123456789";
 
-bool IsLeapYear(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 int DaysInMonth(int year, int month)
 {
@@ -22,13 +19,9 @@ int DaysInMonth(int year, int month)
     return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
 
-auto AsTuple(const QsoTime& t)
-{
-    return std::tie(t.year, t.month, t.day, t.hour, t.minute);
-}
+auto AsTuple(const QsoTime& t) { return std::tie(t.year, t.month, t.day, t.hour, t.minute); }
 
-struct Band
-{
+struct Band {
     const char* name;
     std::uint64_t lowKhz;
     std::uint64_t highKhz;
@@ -37,13 +30,20 @@ struct Band
 
 // Band edges as the ADIF band enumeration gives them.
 constexpr Band kBands[] = {
-    {"160m", 1800, 2000, 1840},       {"80m", 3500, 4000, 3580},
-    {"60m", 5060, 5450, 5357},        {"40m", 7000, 7300, 7040},
-    {"30m", 10100, 10150, 10140},     {"20m", 14000, 14350, 14080},
-    {"17m", 18068, 18168, 18100},     {"15m", 21000, 21450, 21080},
-    {"12m", 24890, 24990, 24920},     {"10m", 28000, 29700, 28080},
-    {"6m", 50000, 54000, 50300},      {"4m", 70000, 71000, 70200},
-    {"2m", 144000, 148000, 144600},   {"1.25m", 222000, 225000, 222100},
+    {"160m", 1800, 2000, 1840},
+    {"80m", 3500, 4000, 3580},
+    {"60m", 5060, 5450, 5357},
+    {"40m", 7000, 7300, 7040},
+    {"30m", 10100, 10150, 10140},
+    {"20m", 14000, 14350, 14080},
+    {"17m", 18068, 18168, 18100},
+    {"15m", 21000, 21450, 21080},
+    {"12m", 24890, 24990, 24920},
+    {"10m", 28000, 29700, 28080},
+    {"6m", 50000, 54000, 50300},
+    {"4m", 70000, 71000, 70200},
+    {"2m", 144000, 148000, 144600},
+    {"1.25m", 222000, 225000, 222100},
     {"70cm", 420000, 450000, 432600},
 };
 
@@ -85,20 +85,11 @@ bool IsValidQsoTime(const QsoTime& t)
         && t.day <= DaysInMonth(t.year, t.month) && t.hour >= 0 && t.hour <= 23 && t.minute >= 0 && t.minute <= 59;
 }
 
-bool operator==(const QsoTime& a, const QsoTime& b)
-{
-    return AsTuple(a) == AsTuple(b);
-}
+bool operator==(const QsoTime& a, const QsoTime& b) { return AsTuple(a) == AsTuple(b); }
 
-bool operator!=(const QsoTime& a, const QsoTime& b)
-{
-    return !(a == b);
-}
+bool operator!=(const QsoTime& a, const QsoTime& b) { return !(a == b); }
 
-bool operator<(const QsoTime& a, const QsoTime& b)
-{
-    return AsTuple(a) < AsTuple(b);
-}
+bool operator<(const QsoTime& a, const QsoTime& b) { return AsTuple(a) < AsTuple(b); }
 
 bool SameQso(const Qso& a, const Qso& b)
 {
@@ -173,10 +164,7 @@ std::vector<std::string_view> TextLines(std::string_view text)
     return lines;
 }
 
-std::string Trimmed(std::string_view text)
-{
-    return CString(text.data(), text.size()).Trim();
-}
+std::string Trimmed(std::string_view text) { return CString(text.data(), text.size()).Trim(); }
 
 std::string ToUpper(std::string_view text)
 {

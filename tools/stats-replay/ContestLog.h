@@ -10,8 +10,7 @@
 #include <vector>
 
 // A QSO's date and time in UTC, to the minute.
-struct QsoTime
-{
+struct QsoTime {
     int year = 0;
     int month = 0;
     int day = 0;
@@ -24,15 +23,14 @@ bool operator==(const QsoTime& a, const QsoTime& b);
 bool operator!=(const QsoTime& a, const QsoTime& b);
 bool operator<(const QsoTime& a, const QsoTime& b);
 
-struct Qso
-{
-    int line = 0;                     // where the QSO starts in the log file
-    std::string ownCall;              // upper case
-    std::string call;                 // worked station, upper case
+struct Qso {
+    int line = 0;        // where the QSO starts in the log file
+    std::string ownCall; // upper case
+    std::string call;    // worked station, upper case
     QsoTime time;
-    std::uint64_t frequencyHz = 0;    // 0 when the log gives neither frequency nor a known band
-    std::string band;                 // "80m", "20m", ...; "" when unknown
-    std::string mode;                 // as logged, except Cabrillo "RY" which is "RTTY"
+    std::uint64_t frequencyHz = 0; // 0 when the log gives neither frequency nor a known band
+    std::string band;              // "80m", "20m", ...; "" when unknown
+    std::string mode;              // as logged, except Cabrillo "RY" which is "RTTY"
     std::string rstSent;
     std::string rstReceived;
     std::string serialSent;
@@ -44,16 +42,14 @@ bool SameQso(const Qso& a, const Qso& b);
 
 // A problem found while reading an input file: the reading goes on and the caller gets the
 // list. Line 0 stands for the file as a whole.
-struct Problem
-{
+struct Problem {
     int line = 0;
     std::string message;
 };
 
 // Collects problems, but keeps at most a fixed number of them so that a huge file of garbage
 // cannot exhaust memory with its error list.
-class ProblemList
-{
+class ProblemList {
 public:
     static constexpr size_t kMaxProblems = 1000;
 
@@ -67,13 +63,12 @@ private:
 
 enum class LogFormat { Unknown, Cabrillo, Adif };
 
-struct ContestLog
-{
+struct ContestLog {
     LogFormat format = LogFormat::Unknown;
-    std::string ownCall;                  // from the header, else from the first QSO that has one
-    std::optional<QsoTime> firstQsoTime;  // earliest and latest QSO, whatever their order in the file
+    std::string ownCall;                 // from the header, else from the first QSO that has one
+    std::optional<QsoTime> firstQsoTime; // earliest and latest QSO, whatever their order in the file
     std::optional<QsoTime> lastQsoTime;
-    std::vector<Qso> qsos;                // in file order
+    std::vector<Qso> qsos; // in file order
     std::vector<Problem> problems;
 };
 

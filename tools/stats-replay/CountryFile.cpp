@@ -10,20 +10,18 @@
 namespace {
 
 // The country file as written: its entities with their aliases.
-struct CountryAlias
-{
-    std::string text;       // the prefix or the exact call, without '=' and overrides
+struct CountryAlias {
+    std::string text; // the prefix or the exact call, without '=' and overrides
     bool exactCall = false;
-    std::string continent;  // the {continent} override, or the entity's continent
+    std::string continent; // the {continent} override, or the entity's continent
 };
 
-struct CountryEntity
-{
+struct CountryEntity {
     int line = 0;
     std::string name;
-    std::string primaryPrefix;  // as in the file ("KH6", "3D2/c"), without the '*'
+    std::string primaryPrefix; // as in the file ("KH6", "3D2/c"), without the '*'
     std::string continent;
-    bool isDxcc = true;         // false when the primary prefix was marked with '*'
+    bool isDxcc = true; // false when the primary prefix was marked with '*'
     std::vector<CountryAlias> aliases;
 };
 
@@ -88,7 +86,7 @@ void AddAliasList(std::string_view text, CountryEntity& entity)
 std::vector<CountryEntity> ParseCountryFile(std::string_view text, ProblemList& problems)
 {
     std::vector<CountryEntity> entities;
-    bool listOpen = false;   // the last entity's alias list has not met its ';' yet
+    bool listOpen = false; // the last entity's alias list has not met its ';' yet
     const std::vector<std::string_view> lines = TextLines(text);
     for (size_t index = 0; index < lines.size(); ++index) {
         const std::string_view line = lines[index];
@@ -140,7 +138,7 @@ void AddAliases(const CountryEntity& entity, size_t index, CallTable& table)
 // The DXCC entity a '*' entity counts for, by the rule in CountryFile.h.
 size_t ResolveNonDxcc(const CountryEntity& entity, size_t self, const CallTable& dxccOnly)
 {
-    std::vector<std::pair<size_t, int>> votes;   // in order of first vote
+    std::vector<std::pair<size_t, int>> votes; // in order of first vote
     for (const CountryAlias& alias : entity.aliases) {
         const CallTableEntry* entry =
             alias.exactCall ? dxccOnly.Find(alias.text) : dxccOnly.FindLongestPrefix(alias.text);
@@ -167,13 +165,12 @@ size_t ResolveNonDxcc(const CountryEntity& entity, size_t self, const CallTable&
 }
 
 // A callsign written with strokes, taken apart by the rules in CallTable::Find.
-struct PortableCall
-{
-    std::string fullCall;          // upper case, blanks trimmed
-    std::string withoutSuffixes;   // fullCall without the trailing operating suffixes
-    std::string homeCall;          // "K1ABC" for DL/K1ABC
-    std::string locationPrefix;    // "DL" for DL/K1ABC; "" when none
-    char areaDigit = 0;            // '1' for K5DJ/1; 0 when none or when a location is given
+struct PortableCall {
+    std::string fullCall;        // upper case, blanks trimmed
+    std::string withoutSuffixes; // fullCall without the trailing operating suffixes
+    std::string homeCall;        // "K1ABC" for DL/K1ABC
+    std::string locationPrefix;  // "DL" for DL/K1ABC; "" when none
+    char areaDigit = 0;          // '1' for K5DJ/1; 0 when none or when a location is given
 };
 
 bool IsOperatingSuffix(std::string_view piece)
@@ -187,7 +184,7 @@ bool LooksLikeCompleteCall(std::string_view piece)
     const size_t lastDigit = piece.find_last_of("0123456789");
     return lastDigit != std::string_view::npos
         && std::any_of(piece.begin() + static_cast<std::ptrdiff_t>(lastDigit) + 1, piece.end(),
-                       [](unsigned char c) { return std::isalpha(c) != 0; });
+            [](unsigned char c) { return std::isalpha(c) != 0; });
 }
 
 PortableCall SplitPortableCall(std::string_view call)
@@ -327,7 +324,8 @@ std::string CallPrefix(std::string_view call)
         return portable.locationPrefix;
     // The home call's own prefix: up to and including its last digit ("TC50TRAC" gives "TC50").
     const size_t homeDigit = portable.homeCall.find_last_of("0123456789");
-    std::string prefix = portable.homeCall.substr(0, homeDigit == std::string::npos ? std::string::npos : homeDigit + 1);
+    std::string prefix =
+        portable.homeCall.substr(0, homeDigit == std::string::npos ? std::string::npos : homeDigit + 1);
     if (portable.areaDigit != 0) {
         const size_t lastDigit = prefix.find_last_of("0123456789");
         if (lastDigit == std::string::npos)

@@ -21,22 +21,19 @@
 #include "platform/COleDateTime.h"
 #include "tools/stats-replay/ContestLog.h"
 
-struct CountryInfo
-{
-    std::string dxccPrefix;  // primary prefix of the DXCC entity: "K", "JA", "UA9", "DL" ...
-    std::string continent;   // "EU", "NA", "SA", "AF", "AS" or "OC"
-    std::string dxccName;    // name of the DXCC entity
+struct CountryInfo {
+    std::string dxccPrefix; // primary prefix of the DXCC entity: "K", "JA", "UA9", "DL" ...
+    std::string continent;  // "EU", "NA", "SA", "AF", "AS" or "OC"
+    std::string dxccName;   // name of the DXCC entity
 };
 
-struct CallTableEntry
-{
-    size_t entity = 0;       // index into the country file's entities
-    std::string continent;   // after any override of the alias
+struct CallTableEntry {
+    size_t entity = 0;     // index into the country file's entities
+    std::string continent; // after any override of the alias
 };
 
 // Finds which country-file entry a callsign belongs to.
-class CallTable
-{
+class CallTable {
 public:
     // When an exact call or prefix is added twice, the first entry stays.
     void AddExactCall(const std::string& call, const CallTableEntry& entry);
@@ -73,8 +70,7 @@ private:
 // counts as an entity of its own. So Sicily counts as Italy "I", European Turkey as "TA", Vienna
 // Intl Ctr as Austria "OE". The continent stays that of the matched line, so an IT9 call is in EU
 // while an IG9 call (African Italy) is in AF, both for DXCC prefix "I".
-class CountryFile
-{
+class CountryFile {
 public:
     static CountryFile FromText(std::string_view text);
     // Null when the file cannot be read or is far too large for a country file.
@@ -87,11 +83,10 @@ public:
     const std::vector<Problem>& Problems() const { return m_problems; }
 
 private:
-    struct Entity
-    {
+    struct Entity {
         std::string name;
         std::string primaryPrefix;
-        size_t dxccEntity = 0;   // itself, for a DXCC entity
+        size_t dxccEntity = 0; // itself, for a DXCC entity
     };
 
     std::vector<Entity> m_entities;
@@ -108,13 +103,12 @@ std::string CallPrefix(std::string_view call);
 
 // What the host knows about a QSO when it calls the plug-in: the log's fields plus the worked
 // station's DXCC entity, continent and call prefix from the country file.
-struct HostQso
-{
+struct HostQso {
     const Qso* qso = nullptr;
-    std::string dxccPrefix;      // "" when the country file knows no entity for the call
+    std::string dxccPrefix; // "" when the country file knows no entity for the call
     std::string continent;
-    std::string callPrefix;      // its last digit is the call area
-    COleDateTime time;           // the host's date-time value
+    std::string callPrefix; // its last digit is the call area
+    COleDateTime time;      // the host's date-time value
     unsigned int frequencyHz = 0;
     bool knownCall = false;
 };

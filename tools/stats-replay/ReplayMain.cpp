@@ -20,21 +20,20 @@
 
 namespace {
 
-enum ExitCode
-{
+enum ExitCode {
     kReplayed = 0,
-    kReplayedWithWarnings = 1,   // lines that are no QSOs or lack a serial number, calls the country
-                                 // file does not know, QSOs outside --start/--end
+    kReplayedWithWarnings = 1, // lines that are no QSOs or lack a serial number, calls the country
+                               // file does not know, QSOs outside --start/--end
     kUsageError = 2,
-    kLogError = 3,               // missing, unreadable or not a contest log
+    kLogError = 3, // missing, unreadable or not a contest log
     kCountryFileError = 4,
-    kPluginError = 5,            // Stats.dll cannot be loaded or lacks an export
-    kOutputError = 6,            // the HTML page cannot be written
-    kNoDisplay = 7,              // --windows, but no display to show them on
-    kScreenshotError = 8,        // the picture cannot be written
-    kNoControlWindow = 9,        // the plug-in showed no control window (the summary is printed)
-    kHostObjectError = 10,       // the host's automation object cannot be published
-    kInterrupted = 130,          // Ctrl+C; registry and settings are put back first
+    kPluginError = 5,      // Stats.dll cannot be loaded or lacks an export
+    kOutputError = 6,      // the HTML page cannot be written
+    kNoDisplay = 7,        // --windows, but no display to show them on
+    kScreenshotError = 8,  // the picture cannot be written
+    kNoControlWindow = 9,  // the plug-in showed no control window (the summary is printed)
+    kHostObjectError = 10, // the host's automation object cannot be published
+    kInterrupted = 130,    // Ctrl+C; registry and settings are put back first
 };
 
 // The common reasons LoadLibrary gives, in words for someone who just wants to replay a log.
@@ -45,7 +44,8 @@ std::string LoadErrorMeaning(DWORD error)
     case ERROR_PATH_NOT_FOUND: return "the file is missing";
     case ERROR_MOD_NOT_FOUND: return "the file is missing or is not a 32-bit DLL";
     case ERROR_BAD_EXE_FORMAT:
-    case ERROR_EXE_MACHINE_TYPE_MISMATCH: return "the file is not a 32-bit Windows DLL (a 64-bit one, or no DLL at all)";
+    case ERROR_EXE_MACHINE_TYPE_MISMATCH:
+        return "the file is not a 32-bit Windows DLL (a 64-bit one, or no DLL at all)";
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION: return "the file may not be read, or another program holds it";
     case ERROR_DLL_INIT_FAILED: return "the DLL refused to start";
@@ -60,7 +60,8 @@ bool BindPlugin(const StatsModule& module, const std::string& path, StatsExports
     if (!module.IsLoaded()) {
         const DWORD code = module.LoadError();
         const std::string meaning = LoadErrorMeaning(code);
-        error = "cannot load " + path + " (error " + std::to_string(code) + ")" + (meaning.empty() ? "" : ": " + meaning);
+        error =
+            "cannot load " + path + " (error " + std::to_string(code) + ")" + (meaning.empty() ? "" : ": " + meaning);
         return false;
     }
     std::string missing;
@@ -71,8 +72,7 @@ bool BindPlugin(const StatsModule& module, const std::string& path, StatsExports
 }
 
 // A FindFirstFileA search, closed when it goes.
-struct FindClosing
-{
+struct FindClosing {
     void operator()(HANDLE search) const
     {
         if (search != INVALID_HANDLE_VALUE)
@@ -156,19 +156,20 @@ std::string FormatTime(const QsoTime& t)
 bool CanWriteFile(const std::string& path)
 {
     const bool existed = GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-    if (!ScopedHandle(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr)))
+    if (!ScopedHandle(CreateFileA(
+            path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)))
         return false;
     if (!existed)
         DeleteFileA(path.c_str());
     return true;
 }
 
-class Replay
-{
+class Replay {
 public:
     Replay(const ReplayOptions& options, const StatsExports& stats, const CountryFile& countries, WindowedHost* windows)
-        : m_options(options), m_stats(stats), m_countries(countries), m_windows(windows) {}
+        : m_options(options), m_stats(stats), m_countries(countries), m_windows(windows)
+    {
+    }
 
     int Run(const ContestLog& log);
 
@@ -184,7 +185,7 @@ private:
     const ReplayOptions& m_options;
     const StatsExports& m_stats;
     const CountryFile& m_countries;
-    WindowedHost* m_windows;   // null without --windows
+    WindowedHost* m_windows; // null without --windows
     int m_warnings = 0;
     double m_lastFrequencyHz = 0;
     QsoTime m_contestEnd;
@@ -236,7 +237,7 @@ void Replay::WarnIfOutsideTheContest(const Qso& qso)
     else
         return;
     std::fprintf(stderr, "warning: line %d: the QSO with %s at %s is %s; the plug-in counts it all the same\n",
-                 qso.line, qso.call.c_str(), FormatTime(qso.time).c_str(), where.c_str());
+        qso.line, qso.call.c_str(), FormatTime(qso.time).c_str(), where.c_str());
     ++m_warnings;
 }
 
@@ -245,9 +246,9 @@ void Replay::ReplayQso(const Qso& qso)
     const HostQso host = DescribeForHost(qso, m_countries);
     if (!host.knownCall) {
         std::fprintf(stderr,
-                     "warning: line %d: no country-file entry matches %s; it counts with an empty DXCC prefix and "
-                     "continent\n",
-                     qso.line, qso.call.c_str());
+            "warning: line %d: no country-file entry matches %s; it counts with an empty DXCC prefix and "
+            "continent\n",
+            qso.line, qso.call.c_str());
         ++m_warnings;
     }
     WarnIfOutsideTheContest(qso);
@@ -259,8 +260,8 @@ void Replay::ReplayQso(const Qso& qso)
     const int stored = m_stats.AddData(Logged(qso, host));
     if (m_options.verbose)
         std::printf("%5d  %s  %-5s %-5s %-12s %-6s %-4s %-18s %s\n", qso.line, FormatTime(qso.time).c_str(),
-                    qso.band.c_str(), qso.mode.c_str(), qso.call.c_str(), host.dxccPrefix.c_str(),
-                    host.continent.c_str(), CheckCallMeaning(check), stored ? "stored" : "rejected");
+            qso.band.c_str(), qso.mode.c_str(), qso.call.c_str(), host.dxccPrefix.c_str(), host.continent.c_str(),
+            CheckCallMeaning(check), stored ? "stored" : "rejected");
     if (m_windows) {
         // The tally fills the worked lists that the next refresh marks.
         int status = 0;
@@ -276,7 +277,7 @@ void Replay::ReportRejectedQsoLog() const
 {
     char name[64];
     std::snprintf(name, sizeof name, "BadQSO_StatsBARTGSPRINT_%02d_%02d_%04d.txt", m_contestEnd.day, m_contestEnd.month,
-                  m_contestEnd.year);
+        m_contestEnd.year);
     char path[MAX_PATH];
     if (GetFullPathNameA(name, sizeof path, path, nullptr) && GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES)
         std::printf("Rejected-QSO log: %s\n", path);
@@ -396,7 +397,7 @@ int Main(const std::vector<std::string>& args)
     const auto countries = CountryFile::FromFile(options->countryFile);
     if (!countries || countries->EntityCount() == 0) {
         std::fprintf(stderr, "stats-replay: cannot read the country file %s (give one with --cty)\n",
-                     options->countryFile.c_str());
+            options->countryFile.c_str());
         return kCountryFileError;
     }
     if (options->windows && !HaveDisplay()) {

@@ -9,22 +9,21 @@
 // Where the Debian package hamradio-files puts its country file, as Wine sees it.
 constexpr const char* kDefaultCountryFile = "Z:\\usr\\share\\hamradio-files\\cty.dat";
 
-struct ReplayOptions
-{
+struct ReplayOptions {
     std::string logPath;
     std::string countryFile = kDefaultCountryFile;
     std::string dllPath = "Stats.dll";
-    std::string htmlPath;                 // empty: no HTML page
-    std::optional<QsoTime> start;         // contest start; default: the first QSO
-    std::optional<QsoTime> end;           // contest end; default: the last QSO
+    std::string htmlPath;         // empty: no HTML page
+    std::optional<QsoTime> start; // contest start; default: the first QSO
+    std::optional<QsoTime> end;   // contest end; default: the last QSO
     bool cabrillo = false;
     bool acceptForm = false;
     bool verbose = false;
     bool help = false;
     // --windows: the plug-in's windows are shown and the tool serves the host's object.
     bool windows = false;
-    unsigned paceMilliseconds = 0;        // wait between QSOs (--pace, implies --windows)
-    std::string screenshotPath;           // --screenshot FILE.png (implies --windows)
+    unsigned paceMilliseconds = 0; // wait between QSOs (--pace, implies --windows)
+    std::string screenshotPath;    // --screenshot FILE.png (implies --windows)
 };
 
 // The options, or nothing with `error` saying what is wrong.

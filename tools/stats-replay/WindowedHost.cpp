@@ -44,15 +44,13 @@ constexpr DWORD kPollMilliseconds = 50;
 constexpr int kFormCallsignId = 1010;
 constexpr int kFormLocationId = 1022;
 
-class CFont : public CGdiObjectT<HFONT>
-{
+class CFont : public CGdiObjectT<HFONT> {
 public:
     BOOL CreateFontIndirect(const LOGFONTA& font) { return Attach(::CreateFontIndirectA(&font)); }
 };
 
 // A dialog template's size in dialog units and its style.
-struct TemplateSize
-{
+struct TemplateSize {
     SIZE units = kFallbackUnits;
     DWORD style = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
 };
@@ -66,7 +64,7 @@ TemplateSize ReadTemplate(HMODULE plugin, int id)
     if (!bytes || SizeofResource(plugin, found) < 26)
         return size;
     auto word = [bytes](int offset) { return *reinterpret_cast<const short*>(bytes + offset); };
-    const bool extended = word(2) == -1;   // DLGTEMPLATEEX: version 1, signature 0xFFFF
+    const bool extended = word(2) == -1; // DLGTEMPLATEEX: version 1, signature 0xFFFF
     size.style = *reinterpret_cast<const DWORD*>(bytes + (extended ? 12 : 0));
     size.units = extended ? SIZE{word(22), word(24)} : SIZE{word(14), word(16)};
     return size;
@@ -75,7 +73,7 @@ TemplateSize ReadTemplate(HMODULE plugin, int id)
 // Pixels per 4 horizontal and 8 vertical dialog units for the plug-in's dialog font.
 SIZE DialogBaseUnits()
 {
-    CDC screen;   // a memory context with the screen's resolution
+    CDC screen; // a memory context with the screen's resolution
     screen.CreateCompatibleDC(nullptr);
     LOGFONTA logical{};
     logical.lfHeight = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
@@ -108,10 +106,14 @@ std::vector<std::pair<const char*, std::string>> SideBySideLayout(HMODULE plugin
     const int callAreaX = continentX + continent.cx + kGap;
     const int controlY = kMargin + std::max(dxcc.cy, continent.cy) + kGap;
     return {
-        {"dxcc_x", std::to_string(kMargin)},      {"dxcc_y", std::to_string(kMargin)},
-        {"cont_x", std::to_string(continentX)},   {"cont_y", std::to_string(kMargin)},
-        {"area_x", std::to_string(callAreaX)},    {"area_y", std::to_string(kMargin)},
-        {"setup_x", std::to_string(kMargin)},     {"setup_y", std::to_string(controlY)},
+        {"dxcc_x", std::to_string(kMargin)},
+        {"dxcc_y", std::to_string(kMargin)},
+        {"cont_x", std::to_string(continentX)},
+        {"cont_y", std::to_string(kMargin)},
+        {"area_x", std::to_string(callAreaX)},
+        {"area_y", std::to_string(kMargin)},
+        {"setup_x", std::to_string(kMargin)},
+        {"setup_y", std::to_string(controlY)},
     };
 }
 
@@ -178,7 +180,7 @@ void PrintPictureMap(const std::vector<HWND>& windows, const RECT& area)
         RECT r;
         GetWindowRect(window, &r);
         std::printf("picture: window \"%s\" %ld,%ld %ldx%ld\n", WindowText(window).c_str(), r.left - area.left,
-                    r.top - area.top, r.right - r.left, r.bottom - r.top);
+            r.top - area.top, r.right - r.left, r.bottom - r.top);
         for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
             char className[16] = "";
             GetClassNameA(child, className, sizeof className);
@@ -186,8 +188,8 @@ void PrintPictureMap(const std::vector<HWND>& windows, const RECT& area)
                 continue;
             GetWindowRect(child, &r);
             std::printf("picture: button \"%s\" %d \"%s\" %ld,%ld %ldx%ld\n", WindowText(window).c_str(),
-                        GetDlgCtrlID(child), WindowText(child).c_str(), r.left - area.left, r.top - area.top,
-                        r.right - r.left, r.bottom - r.top);
+                GetDlgCtrlID(child), WindowText(child).c_str(), r.left - area.left, r.top - area.top, r.right - r.left,
+                r.bottom - r.top);
         }
     }
 }
@@ -251,7 +253,7 @@ bool HaveDisplay()
     return true;
 }
 
-PluginSettings::PluginSettings() : m_folder(FullPath("Plugins")), m_file(FullPath("Plugins\\BARTG-SPRINT.ini")) {}
+PluginSettings::PluginSettings() : m_folder(FullPath("Plugins")), m_file(FullPath("Plugins\\BARTG-SPRINT.ini")) { }
 
 bool PluginSettings::Prepare()
 {
@@ -288,8 +290,8 @@ void PluginSettings::Restore()
 }
 
 DialogConfirmer::DialogConfirmer()
-    : m_stop(CreateEventA(nullptr, TRUE, FALSE, nullptr))
-    , m_thread(CreateThread(nullptr, 0, &DialogConfirmer::Watch, this, 0, nullptr))
+    : m_stop(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+      m_thread(CreateThread(nullptr, 0, &DialogConfirmer::Watch, this, 0, nullptr))
 {
 }
 
@@ -341,7 +343,7 @@ bool WindowedHost::Open(HMODULE plugin, std::string& error)
     if (FAILED(registration)) {
         char text[160];
         std::snprintf(text, sizeof text, "cannot publish the host's automation object Kelb2.Application (0x%08lX)",
-                      static_cast<unsigned long>(registration));
+            static_cast<unsigned long>(registration));
         error = text;
         return false;
     }

@@ -25,8 +25,7 @@ bool HaveDisplay();
 // finds it and leaves it: keys set for the replay are put back to their old values (or removed)
 // at the end; the Plugins folder is made when missing and then removed again with what the
 // plug-in wrote into it.
-class PluginSettings
-{
+class PluginSettings {
 public:
     PluginSettings();
     ~PluginSettings() { Restore(); }
@@ -44,14 +43,13 @@ private:
     std::string m_folder;
     std::string m_file;
     bool m_madeFolder = false;
-    std::map<std::string, std::optional<std::string>> m_oldValues;   // nullopt: the key was missing
+    std::map<std::string, std::optional<std::string>> m_oldValues; // nullopt: the key was missing
     std::mutex m_mutex;
 };
 
 // Confirms the plug-in's Cabrillo dialogs for an unattended replay: while it lives, a thread
 // presses OK on the header form and on the "Output" message box whenever this process shows them.
-class DialogConfirmer
-{
+class DialogConfirmer {
 public:
     DialogConfirmer();
     ~DialogConfirmer();
@@ -65,10 +63,9 @@ private:
     ScopedHandle m_thread;
 };
 
-class WindowedHost
-{
+class WindowedHost {
 public:
-    explicit WindowedHost(bool verbose) : m_verbose(verbose) {}
+    explicit WindowedHost(bool verbose) : m_verbose(verbose) { }
     ~WindowedHost();
     WindowedHost(const WindowedHost&) = delete;
     WindowedHost& operator=(const WindowedHost&) = delete;

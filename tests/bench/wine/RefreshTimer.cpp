@@ -58,7 +58,7 @@ LRESULT CALLBACK OnMessageTaken(int code, WPARAM removal, LPARAM parameter)
 RefreshTimer::RefreshTimer(HWND grid)
 {
     g_probe = RegisterWindowMessageA("StatsBenchRefreshProbe");
-    g_done.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));   // manual reset: the pump tests it after its wait
+    g_done.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr)); // manual reset: the pump tests it after its wait
     g_grid = grid;
     const DWORD uiThread = GetWindowThreadProcessId(grid, nullptr);
     if (g_done && uiThread)
@@ -73,8 +73,8 @@ RefreshTimer::~RefreshTimer()
     g_done.Reset();
 }
 
-std::optional<RefreshPhases> RefreshTimer::TimeOne(const std::function<void()>& requestRefresh,
-                                                   const HostAutomation& host, DWORD timeoutMs)
+std::optional<RefreshPhases> RefreshTimer::TimeOne(
+    const std::function<void()>& requestRefresh, const HostAutomation& host, DWORD timeoutMs)
 {
     if (!hook_)
         return std::nullopt;

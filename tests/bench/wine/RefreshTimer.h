@@ -21,10 +21,10 @@ class HostAutomation;
 // host sees a call served only after the batch of messages that served it, so the first two
 // are rough and may come a little after the UI thread's own moments.
 struct RefreshPhases {
-    double typedCallServed = 0;   // the host answered the refresh's first call (the typed call)
-    double frequencyServed = 0;   // the host answered its last call (the frequency)
-    double handlerDone = 0;       // the UI thread left the refresh's handler
-    double paintsDone = 0;        // and repainted what the refresh invalidated: the whole refresh
+    double typedCallServed = 0; // the host answered the refresh's first call (the typed call)
+    double frequencyServed = 0; // the host answered its last call (the frequency)
+    double handlerDone = 0;     // the UI thread left the refresh's handler
+    double paintsDone = 0;      // and repainted what the refresh invalidated: the whole refresh
 };
 
 class RefreshTimer {
@@ -39,8 +39,8 @@ public:
 
     // Runs `requestRefresh` (the host's CheckCall0) and pumps this thread's messages, serving
     // `host`'s calls, until the refresh and its paints are done; nothing after `timeoutMs`.
-    std::optional<RefreshPhases> TimeOne(const std::function<void()>& requestRefresh, const HostAutomation& host,
-                                         DWORD timeoutMs = 5000);
+    std::optional<RefreshPhases> TimeOne(
+        const std::function<void()>& requestRefresh, const HostAutomation& host, DWORD timeoutMs = 5000);
 
 private:
     HHOOK hook_ = nullptr;

@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr int kSkipped = 77;   // no X display: the refresh was not timed
+constexpr int kSkipped = 77; // no X display: the refresh was not timed
 const char* const kSettingsFile = "Plugins\\BARTG-SPRINT.ini";
 
 int g_failures = 0;
@@ -43,7 +43,8 @@ void Expect(int expected, int actual, const char* call)
 
 void WriteTextFile(const char* path, const std::string& text)
 {
-    const ScopedHandle file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const ScopedHandle file(
+        CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
     if (!file || !WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr))
         Fail(std::string("cannot write ") + path);
@@ -83,10 +84,7 @@ void Print(const char* name, int qsoCount, double microseconds)
 }
 
 // A QSO of the mix logged with the real DLL, and taken out again.
-int Add(const StatsExports& plugin, const qso_mix::MixedQso& qso)
-{
-    return plugin.AddData(qso_mix::AsLoggedQso(qso));
-}
+int Add(const StatsExports& plugin, const qso_mix::MixedQso& qso) { return plugin.AddData(qso_mix::AsLoggedQso(qso)); }
 
 int Remove(const StatsExports& plugin, const qso_mix::MixedQso& qso)
 {
@@ -118,25 +116,35 @@ void TimeExports(const StatsExports& plugin, const Plan& plan)
         logged = size;
         plugin.GetResult0(nullptr);
         const int calls = plan.exportCalls;
-        Print("BM_AddData0", size, MeanMicroseconds(calls, [&] { Expect(1, Add(plugin, fresh), "AddData0"); },
-                                                    [&] { Remove(plugin, fresh); }));
+        Print("BM_AddData0", size,
+            MeanMicroseconds(
+                calls, [&] { Expect(1, Add(plugin, fresh), "AddData0"); }, [&] { Remove(plugin, fresh); }));
         // The slowest answer: a new call area of a worked entity, after both searches of the list.
-        Print("BM_CheckCall0", size, MeanMicroseconds(calls * 5, [&] {
-                  Expect(kNewCallArea, plugin.CheckCall(qso_mix::NewCallArea()), "CheckCall0");
-              }, [] {}));
+        Print("BM_CheckCall0", size,
+            MeanMicroseconds(
+                calls * 5, [&] { Expect(kNewCallArea, plugin.CheckCall(qso_mix::NewCallArea()), "CheckCall0"); },
+                [] {}));
         const qso_mix::MixedQso dupe = qso_mix::QsoOfMix(qso_mix::DuplicateNear(size / 2));
-        Print("BM_RemoveData0", size, MeanMicroseconds(calls, [&] { Expect(1, Remove(plugin, dupe), "RemoveData0"); },
-                                                       [&] { Add(plugin, dupe); }));
-        Print("BM_GetResult0", size, MeanMicroseconds(calls, [&] {
-                  if (!plugin.GetResult0(nullptr))
-                      Fail("GetResult0 returned a null pointer");
-              }, [] {}));
+        Print("BM_RemoveData0", size,
+            MeanMicroseconds(
+                calls, [&] { Expect(1, Remove(plugin, dupe), "RemoveData0"); }, [&] { Add(plugin, dupe); }));
+        Print("BM_GetResult0", size,
+            MeanMicroseconds(
+                calls,
+                [&] {
+                    if (!plugin.GetResult0(nullptr))
+                        Fail("GetResult0 returned a null pointer");
+                },
+                [] {}));
         // After every logged QSO the score differs, so the claimed score is written anew.
         bool added = false;
-        Print("BM_GetResult0_ScoreChanged", size, MeanMicroseconds(calls, [&] { plugin.GetResult0(nullptr); }, [&] {
-                  added ? Remove(plugin, fresh) : Add(plugin, fresh);
-                  added = !added;
-              }));
+        Print("BM_GetResult0_ScoreChanged", size,
+            MeanMicroseconds(
+                calls, [&] { plugin.GetResult0(nullptr); },
+                [&] {
+                    added ? Remove(plugin, fresh) : Add(plugin, fresh);
+                    added = !added;
+                }));
         if (added)
             Remove(plugin, fresh);
     }
@@ -146,10 +154,11 @@ void TimeExports(const StatsExports& plugin, const Plan& plan)
 HWND OpenWindows(const StatsExports& plugin)
 {
     DeleteFileA("Kelb2.ini");
-    WriteTextFile(kSettingsFile, "[Settings]\r\nStart=0\r\n"
-                                 "setup_view_dxcc=1\r\nsetup_view_continent=1\r\nsetup_view_call_area=1\r\n"
-                                 "setup_x=600\r\nsetup_y=600\r\ncont_x=10\r\ncont_y=10\r\n"
-                                 "area_x=10\r\narea_y=150\r\ndxcc_x=250\r\ndxcc_y=10\r\n");
+    WriteTextFile(kSettingsFile,
+        "[Settings]\r\nStart=0\r\n"
+        "setup_view_dxcc=1\r\nsetup_view_continent=1\r\nsetup_view_call_area=1\r\n"
+        "setup_x=600\r\nsetup_y=600\r\ncont_x=10\r\ncont_y=10\r\n"
+        "area_x=10\r\narea_y=150\r\ndxcc_x=250\r\ndxcc_y=10\r\n");
     plugin.ResetStats({});
     HWND dxcc = nullptr;
     PumpMessagesUntil(
@@ -164,7 +173,7 @@ HWND OpenWindows(const StatsExports& plugin)
 // The mean of `count` refreshes with this call typed in the host (after a few to settle); the
 // means of its parts go to stderr.
 double MeanRefresh(const StatsExports& plugin, HostAutomation& host, RefreshTimer& timer, const std::string& typedCall,
-                   int count, const char* name, int size)
+    int count, const char* name, int size)
 {
     host.SetTypedCall(typedCall);
     const qso_mix::MixedQso worked = qso_mix::QsoOfMix(5);
@@ -189,9 +198,10 @@ double MeanRefresh(const StatsExports& plugin, HostAutomation& host, RefreshTime
         total.handlerDone += one->handlerDone / count;
         total.paintsDone += one->paintsDone / count;
     }
-    std::fprintf(stderr, "%s/%d: typed call served %.0f us, frequency served %.0f us, handler done %.0f us, "
-                         "paints done %.0f us after CheckCall0\n",
-                 name, size, total.typedCallServed, total.frequencyServed, total.handlerDone, total.paintsDone);
+    std::fprintf(stderr,
+        "%s/%d: typed call served %.0f us, frequency served %.0f us, handler done %.0f us, "
+        "paints done %.0f us after CheckCall0\n",
+        name, size, total.typedCallServed, total.frequencyServed, total.handlerDone, total.paintsDone);
     return total.paintsDone;
 }
 
@@ -221,10 +231,10 @@ void TimeRefreshes(const StatsExports& plugin, const Plan& plan)
         logged = size;
         plugin.GetResult0(nullptr);
         // The whole refresh, from the host's CheckCall0 until the UI thread has repainted.
-        Print("BM_Refresh_CallView", size, MeanRefresh(plugin, host, timer, qso_mix::QsoOfMix(5).call,
-                                                       plan.refreshes, "BM_Refresh_CallView", size));
+        Print("BM_Refresh_CallView", size,
+            MeanRefresh(plugin, host, timer, qso_mix::QsoOfMix(5).call, plan.refreshes, "BM_Refresh_CallView", size));
         Print("BM_Refresh_ListView", size,
-              MeanRefresh(plugin, host, timer, "", plan.refreshes, "BM_Refresh_ListView", size));
+            MeanRefresh(plugin, host, timer, "", plan.refreshes, "BM_Refresh_ListView", size));
     }
 }
 

@@ -13,8 +13,8 @@ protected:
     static std::string LogLine(const LoggedQso& q, const char* reason)
     {
         return CString::Formatted("QSO:  %u  %s  %s  %s  %s  %s  %s  %s  %s%s\r\n", q.frequencyHz / 1000, q.mode,
-                                  q.time->Format("%Y-%m-%d %H%M").c_str(), q.ownCall, q.sentRst,
-                                  CString(q.sentExchange).c_str(), q.call, q.receivedRst, q.receivedExchange, reason);
+            q.time->Format("%Y-%m-%d %H%M").c_str(), q.ownCall, q.sentRst, CString(q.sentExchange).c_str(), q.call,
+            q.receivedRst, q.receivedExchange, reason);
     }
     static const char* Header() { return "BARTG SPRINT RTTY TEST UBN file \r\n"; }
 };
@@ -29,8 +29,8 @@ TEST_F(AdmissionTest, ChecksBandThenModeThenNumbers)
     EXPECT_EQ(0, host.AddQso(offMode));
     EXPECT_EQ(0, host.AddQso(noSentNumber));
     EXPECT_EQ(std::string(Header()) + LogLine(offBand, "   WRONG BAND !!!") + LogLine(offMode, "   WRONG MODE !!!")
-                  + LogLine(noSentNumber, "   NO RX NUMBER !!!"),
-              LogFile());
+            + LogLine(noSentNumber, "   NO RX NUMBER !!!"),
+        LogFile());
     EXPECT_EQ(0, Contest().qsoList.GetSize());
 }
 

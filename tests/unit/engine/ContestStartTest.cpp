@@ -85,8 +85,8 @@ TEST_F(ContestStartTest, DatesNamesBandRowsAndAFreshLog)
 TEST_F(ContestStartTest, NullAndInvalidDatesGiveTheirTexts)
 {
     COleDateTime invalid(1e12);
-    ResetStats0(nullptr, 0, nullptr, nullptr, &invalid, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr);
+    ResetStats0(nullptr, 0, nullptr, nullptr, &invalid, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+        nullptr, nullptr, nullptr, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr);
     EXPECT_EQ("", Contest().startDayMonth);
     EXPECT_EQ("Invalid DateTime", Contest().endDate);
     EXPECT_EQ("", Contest().contestant);

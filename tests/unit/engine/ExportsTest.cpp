@@ -3,7 +3,7 @@
 #include "engine/ContestState.h"
 #include "tests/unit/support/TestWorkspace.h"
 
-class ExportsTest : public TestWorkspace {};
+class ExportsTest : public TestWorkspace { };
 
 TEST_F(ExportsTest, FixedAnswers)
 {
@@ -42,20 +42,23 @@ TEST_F(ExportsTest, SetupShowsItsMessage)
 
 TEST_F(ExportsTest, NullPointersEverywhereAreEmptyTexts)
 {
-    EXPECT_EQ(1, ResetStats0(nullptr, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                             nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr));
-    EXPECT_EQ(0, AddData0(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr,
-                          nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                          nullptr, nullptr, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr));
+    EXPECT_EQ(1,
+        ResetStats0(nullptr, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+            nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr));
+    EXPECT_EQ(0,
+        AddData0(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr,
+            nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0,
+            0, 0, nullptr, nullptr, nullptr, nullptr, nullptr));
     EXPECT_EQ("BARTG SPRINT RTTY TEST UBN file \r\nQSO:  0                   WRONG BAND !!!\r\n",
-              ReadFile("BadQSO_StatsBARTGSPRINT_.txt"));
-    EXPECT_EQ(1, RemoveData0(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr, nullptr,
-                             nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                             nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr,
-                             nullptr));
-    EXPECT_EQ(4, CheckCall0(nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                            nullptr, nullptr, nullptr, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr,
-                            nullptr, nullptr, nullptr, nullptr));
+        ReadFile("BadQSO_StatsBARTGSPRINT_.txt"));
+    EXPECT_EQ(1,
+        RemoveData0(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr,
+            nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0,
+            0, 0, nullptr, nullptr, nullptr, nullptr, nullptr));
+    EXPECT_EQ(4,
+        CheckCall0(nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+            nullptr, nullptr, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+            nullptr));
     EXPECT_NE(nullptr, GetResult0(nullptr));
     EXPECT_EQ("BARTG SPRINT RTTY TEST UBN file \r\n", ReadFile("BadQSO_StatsBARTGSPRINT_.txt"))
         << "the null QSO's line goes with the null QSO";
@@ -65,8 +68,12 @@ TEST_F(ExportsTest, MegabyteTextsAreStoredAndFormattedWhole)
 {
     const std::string huge(1 << 20, 'W');
     host.StartContest({.contestant = huge.c_str()});
-    const LoggedQso qso{.call = huge.c_str(), .sentExchange = huge.c_str(), .callPrefix = huge.c_str(),
-                        .dxccPrefix = huge.c_str(), .continent = huge.c_str(), .band = "20m"};
+    const LoggedQso qso{.call = huge.c_str(),
+        .sentExchange = huge.c_str(),
+        .callPrefix = huge.c_str(),
+        .dxccPrefix = huge.c_str(),
+        .continent = huge.c_str(),
+        .band = "20m"};
     EXPECT_EQ(1, host.AddQso(qso));
     EXPECT_EQ(1, host.AddQso(qso));
     const std::string text = host.Result();

@@ -34,7 +34,7 @@ std::string RejectedLine(int minute)
     char time[8];
     std::snprintf(time, sizeof time, "%02d%02d", 12 + minute / 60 % 12, minute % 60);
     return std::string("QSO:  3580  RTTY  2018-01-20 ") + time + "  N0CALL  599  001  G" + std::to_string(minute)
-         + "XX  599  005" + RejectedQsoLog::kWrongBand;
+        + "XX  599  005" + RejectedQsoLog::kWrongBand;
 }
 
 } // namespace
@@ -110,7 +110,7 @@ TEST_F(HostileFilesTest, RejectedLogWithNulBytesKeepsThemThroughARewrite)
 {
     host.StartContest();
     const std::string nulLines = std::string("QSO:  3580  RTTY\0\0  N0CALL", 26) + RejectedQsoLog::kWrongBand + "\r\n"
-                               + std::string("\0\0\0\r\n", 5);
+        + std::string("\0\0\0\r\n", 5);
     WriteFile(kLog, ReadFile(kLog) + nulLines);
     LogTheWorkedExample(host);
 

@@ -10,7 +10,7 @@
 #define STATS_LEAK_CHECK 1
 #endif
 
-class LeakTest : public TestWorkspace {};
+class LeakTest : public TestWorkspace { };
 
 TEST_F(LeakTest, TenThousandQsosThroughEveryExportLeaveNothingBehind)
 {
@@ -18,8 +18,8 @@ TEST_F(LeakTest, TenThousandQsosThroughEveryExportLeaveNothingBehind)
     GTEST_SKIP() << "needs the sanitizer build";
 #else
     const char* const bands[] = {"80m", "40m", "20m", "15m", "10m", "160m"};
-    const char* const entities[][3] = {{"K", "NA", "W"}, {"JA", "AS", "JA"}, {"VE", "NA", "VE"},
-                                       {"VK", "OC", "VK"}, {"DL", "EU", "DL"}, {"ZS", "AF", "ZS"}};
+    const char* const entities[][3] = {{"K", "NA", "W"}, {"JA", "AS", "JA"}, {"VE", "NA", "VE"}, {"VK", "OC", "VK"},
+        {"DL", "EU", "DL"}, {"ZS", "AF", "ZS"}};
     const ContestStart cabrilloMode{.cabrilloMode = 1};
     host.StartContest(cabrilloMode);
     host.StartContest();
@@ -28,14 +28,15 @@ TEST_F(LeakTest, TenThousandQsosThroughEveryExportLeaveNothingBehind)
         const std::string prefix = entity[2] + std::to_string(i % 10);
         const std::string call = prefix + std::to_string(i % 3000) + "AB";
         const LoggedQso qso{.call = call.c_str(),
-                            .time = COleDateTime(COleDateTime(2018, 1, 20, 12, 0, 0).m_dt + i / 1440.0),
-                            .mode = i % 50 == 7 ? "PSK" : "RTTY",
-                            .callPrefix = prefix.c_str(),
-                            .dxccPrefix = entity[0],
-                            .continent = entity[1],
-                            .band = bands[i % 6]};
+            .time = COleDateTime(COleDateTime(2018, 1, 20, 12, 0, 0).m_dt + i / 1440.0),
+            .mode = i % 50 == 7 ? "PSK" : "RTTY",
+            .callPrefix = prefix.c_str(),
+            .dxccPrefix = entity[0],
+            .continent = entity[1],
+            .band = bands[i % 6]};
         host.AddQso(qso);
-        host.CheckCall({.call = qso.call, .callPrefix = qso.callPrefix, .dxccPrefix = qso.dxccPrefix, .band = qso.band});
+        host.CheckCall(
+            {.call = qso.call, .callPrefix = qso.callPrefix, .dxccPrefix = qso.dxccPrefix, .band = qso.band});
         IsValidExchg0(std::to_string(i).c_str(), nullptr, nullptr, nullptr, 0, 0, 0);
         GetExchgCount0(nullptr, nullptr, nullptr);
         if (i % 10 == 3)

@@ -13,8 +13,9 @@ protected:
 
     void Log(const char* call, const char* band, int hour, const char* number) const
     {
-        ASSERT_EQ(1, host.AddQso({.call = call, .time = HostTime(2018, 1, 20, hour, 5), .receivedExchange = number,
-                                  .band = band}));
+        ASSERT_EQ(1,
+            host.AddQso(
+                {.call = call, .time = HostTime(2018, 1, 20, hour, 5), .receivedExchange = number, .band = band}));
     }
 
     static std::vector<std::string> Row(int band)
@@ -30,7 +31,7 @@ TEST_F(RefreshTest, TypedCallShowsItsLastQsoOnEachBand)
 {
     Log("G4ABC", "20m", 12, "005");
     Log("G4ABC", "40m", 13, "017");
-    Log("G4ABC", "20m", 14, "031");   // a later QSO on 20m wins
+    Log("G4ABC", "20m", 14, "031"); // a later QSO on 20m wins
     Log("G4XYZ", "80m", 15, "044");
 
     ASSERT_TRUE(ShowEnteredCall("G4ABC"));
@@ -102,7 +103,7 @@ TEST_F(RefreshTest, WorkedCodesAndTheGridFollowTheLastTally)
     ja.continent = "AS";
     host.AddQso(ja);
     host.AddQso(UsStation("K1AA", "K1", "40m"));
-    EXPECT_TRUE(CurrentWorkedCodes().callAreas.empty());   // nothing until a tally
+    EXPECT_TRUE(CurrentWorkedCodes().callAreas.empty()); // nothing until a tally
 
     // The tally goes through the bands from 80m down, so 40m's K1 comes first.
     host.Result();

@@ -38,8 +38,9 @@ TEST_F(ResultTest, EmptyContestCountsOnlyTheRejectedLog)
 {
     host.AddQso({.band = "30m"});
     const std::string text = host.Result();
-    EXPECT_NE(std::string::npos, text.find("Total\t 0\t 0\t 0\t 0\t 0\t 0\t 0\t 0\t 0\r\nDupe\t 0\r\nBad QSO\t 1\r\n"
-                                           "Score = 0 * 0 * 0 = 0 \r\n"));
+    EXPECT_NE(std::string::npos,
+        text.find("Total\t 0\t 0\t 0\t 0\t 0\t 0\t 0\t 0\t 0\r\nDupe\t 0\r\nBad QSO\t 1\r\n"
+                  "Score = 0 * 0 * 0 = 0 \r\n"));
     EXPECT_TRUE(Contest().workedMultipliers.IsEmpty());
 }
 
@@ -63,14 +64,14 @@ TEST_F(ResultTest, CallAreasOfTheFourEntitiesAreMultipliers)
     host.AddQso({.call = "JA1ABC", .callPrefix = "JA1", .dxccPrefix = "JA", .continent = "AS"});
     host.AddQso({.call = "VE3AB", .callPrefix = "VE3", .dxccPrefix = "VE", .continent = "NA"});
     host.AddQso({.call = "VK2AB", .callPrefix = "VK2", .dxccPrefix = "VK", .continent = "OC", .band = "20m"});
-    host.AddQso({.band = "40m"});   // DL1: a digit, but no call-area entity
+    host.AddQso({.band = "40m"}); // DL1: a digit, but no call-area entity
 
     const std::string text = host.Result();
     // 7 QSOs; DXCC K, JA, VE, VK, DL; K areas 0 and 1; one each of JA, VE, VK; four continents.
     EXPECT_NE(std::string::npos, text.find("Total\t 7\t 7\t 5\t 4\t 2\t 1\t 1\t 1\t 10\r\n"));
     EXPECT_NE(std::string::npos, text.find("Score = 7 * 10 * 4 = 280 \r\n"));
     EXPECT_EQ((std::vector<CString>{"K", "K0", "K1", "JA", "JA1", "VE", "VE3", "DL", "VK", "VK2"}),
-              std::vector<CString>(Contest().workedMultipliers.begin(), Contest().workedMultipliers.end()));
+        std::vector<CString>(Contest().workedMultipliers.begin(), Contest().workedMultipliers.end()));
     EXPECT_EQ(2, Contest().workedKAreas.GetSize());
 }
 

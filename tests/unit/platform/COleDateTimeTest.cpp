@@ -42,8 +42,7 @@ TEST(COleDateTime, NullFormatsEmptyAndInvalidSaysSo)
 
 TEST(COleDateTime, HostValuesOutsideTheYears100To9999AreInvalid)
 {
-    for (double days : {-657435.0, 2958466.0, 1e300, -1e300, std::nan(""),
-                        std::numeric_limits<double>::infinity()}) {
+    for (double days : {-657435.0, 2958466.0, 1e300, -1e300, std::nan(""), std::numeric_limits<double>::infinity()}) {
         COleDateTime host(days);
         EXPECT_EQ(COleDateTime::invalid, COleDateTime::FromHost(&host).GetStatus()) << days;
         EXPECT_EQ("Invalid DateTime", host.Format("%Y"));

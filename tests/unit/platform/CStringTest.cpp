@@ -2,10 +2,7 @@
 
 #include "platform/CString.h"
 
-TEST(CString, NullPointerIsTheEmptyText)
-{
-    EXPECT_TRUE(CString(static_cast<const char*>(nullptr)).IsEmpty());
-}
+TEST(CString, NullPointerIsTheEmptyText) { EXPECT_TRUE(CString(static_cast<const char*>(nullptr)).IsEmpty()); }
 
 TEST(CString, ReplaceNeverSearchesItsOwnReplacements)
 {

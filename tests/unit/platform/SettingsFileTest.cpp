@@ -23,14 +23,16 @@ TEST_F(SettingsFileTest, FirstWriteCreatesTheFileWithItsSection)
 TEST_F(SettingsFileTest, RewritingAKeyKeepsEverythingElse)
 {
     WriteFile("Plugins/BARTG-SPRINT.ini",
-              "; operator notes\r\n[Other]\r\nStart=7\r\n\r\n[settings]\r\nNAME = Ann \r\nClub=\"X Club\"\r\n\r\n[Last]\r\nk=v\r\n");
+        "; operator notes\r\n[Other]\r\nStart=7\r\n\r\n[settings]\r\nNAME = Ann \r\nClub=\"X "
+        "Club\"\r\n\r\n[Last]\r\nk=v\r\n");
     EXPECT_EQ("Ann", settings.ReadString("Name"));
     EXPECT_EQ("X Club", settings.ReadString("club"));
     EXPECT_TRUE(settings.WriteString("Name", "Bob"));
     EXPECT_TRUE(settings.WriteInt("Claimed", -18));
-    EXPECT_EQ("; operator notes\r\n[Other]\r\nStart=7\r\n\r\n[settings]\r\nName=Bob\r\nClub=\"X Club\"\r\nClaimed=-18\r\n"
-              "\r\n[Last]\r\nk=v\r\n",
-              ReadFile("Plugins/BARTG-SPRINT.ini"));
+    EXPECT_EQ(
+        "; operator notes\r\n[Other]\r\nStart=7\r\n\r\n[settings]\r\nName=Bob\r\nClub=\"X Club\"\r\nClaimed=-18\r\n"
+        "\r\n[Last]\r\nk=v\r\n",
+        ReadFile("Plugins/BARTG-SPRINT.ini"));
     EXPECT_EQ(0, settings.ReadInt("Start"));
 }
 

@@ -3,12 +3,12 @@
 #include "platform/TextFiles.h"
 #include "tests/unit/support/TestWorkspace.h"
 
-class TextFilesTest : public TestWorkspace {};
+class TextFilesTest : public TestWorkspace { };
 
 TEST_F(TextFilesTest, WholeFileLinesAreTheLinesTheReaderReads)
 {
     const std::string contents[] = {"", "\n", "\n\n", "a", "a\r\n", "a\r\n\r\nb", "\r", "a\rb\n", "a\r\r\n",
-                                    std::string("x\0y\r\n\0", 6), "last line\r\nno end"};
+        std::string("x\0y\r\n\0", 6), "last line\r\nno end"};
     for (const std::string& content : contents) {
         WriteFile("lines.txt", content);
         std::vector<CString> read;
@@ -23,7 +23,7 @@ TEST_F(TextFilesTest, WholeFileLinesAreTheLinesTheReaderReads)
 TEST_F(TextFilesTest, FileThatHoldsTheContentAlreadyIsNotReplaced)
 {
     auto inode = [](const char* name) {
-        struct stat status {};
+        struct stat status { };
         stat(name, &status);
         return status.st_ino;
     };

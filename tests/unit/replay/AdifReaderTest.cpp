@@ -6,10 +6,9 @@ namespace {
 
 TEST(AdifReader, ReadsARecord)
 {
-    ContestLog log = ReadAdif(
-        "made by hand\n<adif_ver:5>3.1.0<EOH>\n"
-        "<call:6>dl1abc<qso_date:8>20180120<time_on:6>140559<freq:6>14.083<mode:4>RTTY"
-        "<rst_sent:3>599<rst_rcvd:3>579<stx:3>001<srx:3>123<station_callsign:6>n0call<eor>\n");
+    ContestLog log = ReadAdif("made by hand\n<adif_ver:5>3.1.0<EOH>\n"
+                              "<call:6>dl1abc<qso_date:8>20180120<time_on:6>140559<freq:6>14.083<mode:4>RTTY"
+                              "<rst_sent:3>599<rst_rcvd:3>579<stx:3>001<srx:3>123<station_callsign:6>n0call<eor>\n");
     ASSERT_EQ(log.qsos.size(), 1u);
     const Qso& qso = log.qsos[0];
     EXPECT_EQ(qso.line, 3);

@@ -96,7 +96,8 @@ TEST(CabrilloReader, ReportsBadQsoLinesAndReadsOn)
                           "QSO: 14080 RY 2018-01-20 1405 N0CALL 599 001 DL1ABC 599 123\n");
     EXPECT_EQ(log.qsos.size(), 1u);
     ASSERT_EQ(log.problems.size(), 6u);
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(log.problems[i].line, 3 + i);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(log.problems[i].line, 3 + i);
 }
 
 TEST(CabrilloReader, IgnoresExcludedQsosAndWhatFollowsTheEnd)

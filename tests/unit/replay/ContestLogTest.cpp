@@ -10,8 +10,8 @@ namespace {
 TEST(LogReader, RecognisesTheFormatByContent)
 {
     EXPECT_EQ(DetectLogFormat("\xEF\xBB\xBF  START-OF-LOG: 3.0\n"), LogFormat::Cabrillo);
-    EXPECT_EQ(DetectLogFormat("CALLSIGN: N0CALL\nQSO: 14080 RY 2018-01-20 1405 N0CALL 001 K1ABC 123\n"),
-              LogFormat::Cabrillo);
+    EXPECT_EQ(
+        DetectLogFormat("CALLSIGN: N0CALL\nQSO: 14080 RY 2018-01-20 1405 N0CALL 001 K1ABC 123\n"), LogFormat::Cabrillo);
     EXPECT_EQ(DetectLogFormat("some header text <eoh>"), LogFormat::Adif);
     EXPECT_EQ(DetectLogFormat("<CALL:5>K1ABC<eor>"), LogFormat::Adif);
     EXPECT_EQ(DetectLogFormat("hello\nworld\n"), LogFormat::Unknown);
@@ -46,11 +46,12 @@ std::string Garbage(std::size_t size, unsigned seed)
 {
     const char* markers[] = {"<EOR>", "<CALL:", "QSO: ", ":", "<", ">", "\n", "\r", "9999999999", "/"};
     std::string text;
-    while (text.size() < size)
-    {
+    while (text.size() < size) {
         seed = seed * 1103515245u + 12345u;
-        if ((seed >> 16) % 4 == 0) text += markers[(seed >> 8) % 10];
-        else text += static_cast<char>(seed >> 24);
+        if ((seed >> 16) % 4 == 0)
+            text += markers[(seed >> 8) % 10];
+        else
+            text += static_cast<char>(seed >> 24);
     }
     return text;
 }
@@ -102,8 +103,7 @@ TEST(DecimalNumber, ParsesExactlyWithoutFloatingPoint)
 
 TEST(DecimalNumber, RefusesWhatIsNotAPlainNumber)
 {
-    for (const char* text : {"", ".", "1.2.3", "-7", "1e6", "14 080", "99999999999999999999"})
-    {
+    for (const char* text : {"", ".", "1.2.3", "-7", "1e6", "14 080", "99999999999999999999"}) {
         EXPECT_FALSE(ParseScaledDecimal(text, 6).has_value()) << text;
     }
 }

@@ -8,7 +8,8 @@ std::optional<ReplayOptions> Parse(std::vector<std::string> args, std::string* e
 {
     std::string message;
     auto options = ParseReplayOptions(args, message);
-    if (error) *error = message;
+    if (error)
+        *error = message;
     return options;
 }
 
@@ -25,7 +26,7 @@ TEST(ReplayOptions, DefaultsReplayTheLogWithTheDebianCountryFile)
 TEST(ReplayOptions, EveryOptionIsTaken)
 {
     const auto options = Parse({"--cty", "c.dat", "--dll", "x.dll", "--html", "p.html", "--cabrillo", "--accept-form",
-                                "--verbose", "--start", "2018-01-20 1200", "--end", "2018-01-21T11:59", "log.adi"});
+        "--verbose", "--start", "2018-01-20 1200", "--end", "2018-01-21T11:59", "log.adi"});
     ASSERT_TRUE(options);
     EXPECT_EQ("c.dat", options->countryFile);
     EXPECT_EQ("x.dll", options->dllPath);

@@ -16,8 +16,7 @@ const std::string kSamples = REPLAY_SAMPLES_DIR;
 
 TEST(SampleLog, BothFormsReadWithoutProblems)
 {
-    for (const char* name : {"/bartg-sprint.log", "/bartg-sprint.adi"})
-    {
+    for (const char* name : {"/bartg-sprint.log", "/bartg-sprint.adi"}) {
         ContestLog log = ReadLogFile(kSamples + name);
         EXPECT_TRUE(log.problems.empty()) << name;
         EXPECT_EQ(log.qsos.size(), 371u) << name;
@@ -45,11 +44,13 @@ TEST(SampleLog, HasTheDupesAndTheQsosOutsideTheContest)
     const std::set<std::string> contestBands = {"80m", "40m", "20m", "15m", "10m"};
     std::set<std::tuple<std::string, std::string, std::string>> worked;
     int dupes = 0, otherBand = 0, otherMode = 0;
-    for (const Qso& qso : log.qsos)
-    {
-        if (contestBands.count(qso.band) == 0) ++otherBand;
-        else if (qso.mode != "RTTY") ++otherMode;
-        else if (!worked.insert({qso.call, qso.band, qso.mode}).second) ++dupes;
+    for (const Qso& qso : log.qsos) {
+        if (contestBands.count(qso.band) == 0)
+            ++otherBand;
+        else if (qso.mode != "RTTY")
+            ++otherMode;
+        else if (!worked.insert({qso.call, qso.band, qso.mode}).second)
+            ++dupes;
     }
     EXPECT_EQ(dupes, 6);
     EXPECT_EQ(otherBand, 1);
@@ -59,19 +60,20 @@ TEST(SampleLog, HasTheDupesAndTheQsosOutsideTheContest)
 TEST(SampleLog, EveryCallResolvesAndTheMultipliersAreKnown)
 {
     std::optional<CountryFile> countries = CountryFile::FromFile("/usr/share/hamradio-files/cty.dat");
-    if (!countries) GTEST_SKIP() << "the Debian country file is not installed";
+    if (!countries)
+        GTEST_SKIP() << "the Debian country file is not installed";
     ContestLog log = ReadLogFile(kSamples + "/bartg-sprint.log");
     std::set<std::string> dxcc, continents;
     std::map<std::string, std::set<char>> areas;
-    for (const Qso& qso : log.qsos)
-    {
+    for (const Qso& qso : log.qsos) {
         std::optional<CountryInfo> info = countries->Lookup(qso.call);
         ASSERT_TRUE(info.has_value()) << qso.call;
-        if (qso.band == "30m" || qso.mode != "RTTY") continue;
+        if (qso.band == "30m" || qso.mode != "RTTY")
+            continue;
         dxcc.insert(info->dxccPrefix);
         continents.insert(info->continent);
-        if (info->dxccPrefix == "K" || info->dxccPrefix == "VE" || info->dxccPrefix == "JA" ||
-            info->dxccPrefix == "VK") {
+        if (info->dxccPrefix == "K" || info->dxccPrefix == "VE" || info->dxccPrefix == "JA"
+            || info->dxccPrefix == "VK") {
             areas[info->dxccPrefix].insert(CallPrefix(qso.call).back());
         }
     }

@@ -58,17 +58,17 @@ protected:
     CabrilloLog log;
 };
 
-const char* const kExampleQsoLine =
-    "QSO:  3580 RY 2018-01-20 1405 N0CALL        "
-    "    001    DL0XX             005\r\n";
+const char* const kExampleQsoLine = "QSO:  3580 RY 2018-01-20 1405 N0CALL        "
+                                    "    001    DL0XX             005\r\n";
 
 // ---- The header form: what it shows and what is stored after OK or Cancel ----
 
 TEST_F(CabrilloLogTest, FormOpensWithTheStoredPersonalFieldsAndTheCallsign)
 {
-    WriteFile(kSettingsPath, "[Settings]\r\nOperators=N0CALL K1ABC\r\nName=Ann Smith\r\nAddress=1 Main St\r\n"
-                             "Address_City=Springfield\r\nAddress_PostalCode=12345\r\nAddress_Province=IL\r\n"
-                             "Address_Country=USA\r\nClaimed=18\r\nEmail=ann@example.org\r\nClub=RTTY Club\r\n");
+    WriteFile(kSettingsPath,
+        "[Settings]\r\nOperators=N0CALL K1ABC\r\nName=Ann Smith\r\nAddress=1 Main St\r\n"
+        "Address_City=Springfield\r\nAddress_PostalCode=12345\r\nAddress_Province=IL\r\n"
+        "Address_Country=USA\r\nClaimed=18\r\nEmail=ann@example.org\r\nClub=RTTY Club\r\n");
     log.EditHeader("N0CALL", form, settings);
     EXPECT_EQ("N0CALL", form.shown.callsign);
     EXPECT_EQ("N0CALL K1ABC", form.shown.operators);
@@ -156,7 +156,7 @@ TEST_F(CabrilloLogTest, OkStoresThePersonalFieldsAndCategoriesInTheirOrder)
               "Category=MULTI-OP\r\nCategory_Assisted=NON ASSISTED\r\nCategory_Band=ALL\r\nCategory_Power=HIGH\r\n"
               "Category_Station=6-HOURS\r\nCategory_Transmitter=ONE\r\nCategory_Overlay=EXPERT\r\n"
               "Contest=BARTG SPRINT\r\nEmail=ann@example.org\r\nClub=RTTY Club\r\nSoapBox=73\r\n",
-              ReadFile(kSettingsPath));
+        ReadFile(kSettingsPath));
 }
 
 TEST_F(CabrilloLogTest, CancelStoresNothingAndReturnsZero)
@@ -229,7 +229,7 @@ TEST_F(CabrilloLogTest, SoapboxOfACancelledFormIsStillWrittenOneTaggedLinePerLin
     log.EditHeader("N0CALL", form, settings);
     const std::string header = WrittenHeader();
     EXPECT_EQ(std::string("SOAPBOX: first\r\nSOAPBOX: second\r\nSOAPBOX: third\r\nSOAPBOX: fourth\r\n"),
-              header.substr(header.find("SOAPBOX: ")));
+        header.substr(header.find("SOAPBOX: ")));
 }
 
 // ---- The file's name ----
@@ -242,24 +242,22 @@ struct BaseNameCase {
 
 void PrintTo(const BaseNameCase& c, std::ostream* out) { *out << ::testing::PrintToString(std::string(c.callsign)); }
 
-class CabrilloFileBaseNameTest : public ::testing::TestWithParam<BaseNameCase> {};
+class CabrilloFileBaseNameTest : public ::testing::TestWithParam<BaseNameCase> { };
 
 TEST_P(CabrilloFileBaseNameTest, FollowsTheCallsign)
 {
     EXPECT_EQ(GetParam().baseName, CabrilloFileBaseName(GetParam().callsign));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Callsign, CabrilloFileBaseNameTest,
+INSTANTIATE_TEST_SUITE_P(Callsign, CabrilloFileBaseNameTest,
     ::testing::Values(BaseNameCase{"PlainCallsignIsKept", "N0CALL", "N0CALL"},
-                      BaseNameCase{"SlashBecomesUnderscore", "N0CALL/P", "N0CALL_P"},
-                      BaseNameCase{"BackslashBecomesUnderscore", "DL/N0CALL\\QRP", "DL_N0CALL_QRP"},
-                      BaseNameCase{"BlanksAtTheEndsGo", "  N0CALL \t", "N0CALL"},
-                      BaseNameCase{"EmptyCallsignGivesZepc", "", "ZEPC"},
-                      BaseNameCase{"BlanksOnlyGiveZepc", "   ", "ZEPC"},
-                      // These would make the name unusable on Windows and the file would be lost.
-                      BaseNameCase{"ReservedCharactersBecomeUnderscores", "A:B*C?D\"E<F>G|H", "A_B_C_D_E_F_G_H"},
-                      BaseNameCase{"InnerLineBreaksBecomeUnderscores", "N0\r\nCALL", "N0__CALL"}),
+        BaseNameCase{"SlashBecomesUnderscore", "N0CALL/P", "N0CALL_P"},
+        BaseNameCase{"BackslashBecomesUnderscore", "DL/N0CALL\\QRP", "DL_N0CALL_QRP"},
+        BaseNameCase{"BlanksAtTheEndsGo", "  N0CALL \t", "N0CALL"}, BaseNameCase{"EmptyCallsignGivesZepc", "", "ZEPC"},
+        BaseNameCase{"BlanksOnlyGiveZepc", "   ", "ZEPC"},
+        // These would make the name unusable on Windows and the file would be lost.
+        BaseNameCase{"ReservedCharactersBecomeUnderscores", "A:B*C?D\"E<F>G|H", "A_B_C_D_E_F_G_H"},
+        BaseNameCase{"InnerLineBreaksBecomeUnderscores", "N0\r\nCALL", "N0__CALL"}),
     [](const ::testing::TestParamInfo<BaseNameCase>& info) { return std::string(info.param.behaviour); });
 
 // ---- ReplaceAll ----
@@ -300,16 +298,14 @@ TEST_F(CabrilloLogTest, FiveDigitFrequencyFillsItsFieldAndALongCallsignShiftsThe
 {
     log.callsign = "VERYLONGCALL/MM";
     log.AddQso("DL0XX", 28080, "RY", COleDateTime(2018, 1, 20, 9, 0, 0), "", "001", "", "005");
-    EXPECT_EQ("QSO: 28080 RY 2018-01-20 0900 VERYLONGCALL/MM     001    DL0XX             005\r\n",
-              log.qsoLines.at(0));
+    EXPECT_EQ("QSO: 28080 RY 2018-01-20 0900 VERYLONGCALL/MM     001    DL0XX             005\r\n", log.qsoLines.at(0));
 }
 
 TEST_F(CabrilloLogTest, ValuesWithLineBreaksStayOnTheirLine)
 {
     log.callsign = "N0CALL\r\nX";
     log.AddQso("DL0XX\n", 3580, "RY", COleDateTime(2018, 1, 20, 14, 5, 0), "", "001", "", "005\r\n");
-    EXPECT_EQ("QSO:  3580 RY 2018-01-20 1405 N0CALL  X         001    DL0XX             005  \r\n",
-              log.qsoLines.at(0));
+    EXPECT_EQ("QSO:  3580 RY 2018-01-20 1405 N0CALL  X         001    DL0XX             005  \r\n", log.qsoLines.at(0));
     log.name = "Ann\r\nEND-OF-LOG:";
     EXPECT_NE(std::string::npos, WrittenHeader().find("CALLSIGN: N0CALL  X\r\n"));
     EXPECT_NE(std::string::npos, WrittenHeader().find("NAME: Ann  END-OF-LOG:\r\n"));
@@ -319,9 +315,10 @@ TEST_F(CabrilloLogTest, ValuesWithLineBreaksStayOnTheirLine)
 
 TEST_F(CabrilloLogTest, FileOfASingleOperatorLog)
 {
-    WriteFile(kSettingsPath, "[Settings]\r\nName=Ann Smith\r\nAddress=1 Main St\r\nAddress_City=Springfield\r\n"
-                             "Address_PostalCode=12345\r\nAddress_Province=IL\r\nAddress_Country=USA\r\n"
-                             "Email=ann@example.org\r\nClub=RTTY Club\r\nSoapBox=73\r\n");
+    WriteFile(kSettingsPath,
+        "[Settings]\r\nName=Ann Smith\r\nAddress=1 Main St\r\nAddress_City=Springfield\r\n"
+        "Address_PostalCode=12345\r\nAddress_Province=IL\r\nAddress_Country=USA\r\n"
+        "Email=ann@example.org\r\nClub=RTTY Club\r\nSoapBox=73\r\n");
     form.PressOk([](CabrilloHeader& f) { f.categoryPower = "LOW"; });
     log.EditHeader("N0CALL", form, settings);
     AddExampleQso();
@@ -344,8 +341,8 @@ TEST_F(CabrilloLogTest, FileOfASingleOperatorLog)
                           "CREATED-BY: Kelb 2.16\r\n"
                           "E-MAIL: ann@example.org\r\n"
                           "SOAPBOX: 73\r\n")
-                  + kExampleQsoLine + "END-OF-LOG:\r\n",
-              ReadFile("N0CALL.cbr"));
+            + kExampleQsoLine + "END-OF-LOG:\r\n",
+        ReadFile("N0CALL.cbr"));
 }
 
 TEST_F(CabrilloLogTest, EmptyFieldsStillGiveTheirTagLines)
@@ -354,7 +351,7 @@ TEST_F(CabrilloLogTest, EmptyFieldsStillGiveTheirTagLines)
     EXPECT_EQ("CALLSIGN: N0CALL\r\nCATEGORY-OPERATOR: \r\nCATEGORY-BAND: \r\nNAME: \r\nADDRESS: \r\n"
               "ADDRESS-CITY: \r\nADDRESS-POSTALCODE: \r\nADDRESS-COUNTRY: \r\nLOCATION: \r\nCATEGORY-POWER: \r\n"
               "CLAIMED-SCORE: 0\r\nCLUB: \r\nCREATED-BY: Kelb 2.16\r\nE-MAIL: \r\nSOAPBOX: \r\n",
-              WrittenHeader());
+        WrittenHeader());
 }
 
 TEST_F(CabrilloLogTest, MultiOperatorLogNamesTransmitterAndOperatorsInsteadOfTheBand)
@@ -363,8 +360,9 @@ TEST_F(CabrilloLogTest, MultiOperatorLogNamesTransmitterAndOperatorsInsteadOfThe
     log.categoryTransmitter = "TWO";
     log.operators = "N0CALL K1ABC";
     log.categoryBand = "ALL";
-    EXPECT_EQ(0u, WrittenHeader().find("CALLSIGN: \r\nCATEGORY-OPERATOR: MULTI-OP\r\nCATEGORY-TRANSMITTER: TWO\r\n"
-                                       "OPERATORS: N0CALL K1ABC\r\nNAME: \r\n"));
+    EXPECT_EQ(0u,
+        WrittenHeader().find("CALLSIGN: \r\nCATEGORY-OPERATOR: MULTI-OP\r\nCATEGORY-TRANSMITTER: TWO\r\n"
+                             "OPERATORS: N0CALL K1ABC\r\nNAME: \r\n"));
 }
 
 TEST_F(CabrilloLogTest, OperatorCategoryIsComparedWithItsCase)
@@ -382,8 +380,9 @@ TEST_F(CabrilloLogTest, ExpertOverlayAndSixHourTimeAreWrittenOnlyWithTheirExactN
     log.categoryOperator = "SINGLE-OP";
     log.categoryOverlay = "EXPERT";
     log.categoryTime = "6-HOURS";
-    EXPECT_EQ(0u, WrittenHeader().find("CALLSIGN: \r\nCATEGORY-OPERATOR: SINGLE-OP\r\nCATEGORY-OVERLAY: EXPERT\r\n"
-                                       "CATEGORY-BAND: \r\nCATEGORY-TIME: 6-HOURS\r\nNAME: "));
+    EXPECT_EQ(0u,
+        WrittenHeader().find("CALLSIGN: \r\nCATEGORY-OPERATOR: SINGLE-OP\r\nCATEGORY-OVERLAY: EXPERT\r\n"
+                             "CATEGORY-BAND: \r\nCATEGORY-TIME: 6-HOURS\r\nNAME: "));
     log.categoryOverlay = "expert";
     log.categoryTime = "6-hours";
     const std::string header = WrittenHeader();
@@ -420,7 +419,7 @@ protected:
         host.StartContest({.cabrilloMode = 1});
     }
 
-    int status = 0;   // GetResult0's status in Cabrillo mode
+    int status = 0; // GetResult0's status in Cabrillo mode
 };
 
 TEST_F(CabrilloExportTest, EveryFileListsEachQsoOnce)

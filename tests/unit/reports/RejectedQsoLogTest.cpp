@@ -28,7 +28,7 @@ protected:
 TEST_F(RejectedQsoLogTest, LineFieldsAreSeparatedByTwoBlanks)
 {
     EXPECT_EQ("QSO:  3580  RTTY  2018-01-20 1405  N0CALL  599  001  DL1ABC  599  005   WRONG BAND !!!",
-              Line("DL1ABC", "2018-01-20 1405", kWrongBand).Text());
+        Line("DL1ABC", "2018-01-20 1405", kWrongBand).Text());
 }
 
 TEST_F(RejectedQsoLogTest, CreateStartsWithTheHeaderOnly)
@@ -53,14 +53,14 @@ TEST_F(RejectedQsoLogTest, RemovingAQsoKeepsOtherCallsAndOtherTimes)
 {
     Create(log, backlog);
     Append(log, Line("DL1ABC", "2018-01-20 1405", kWrongBand), backlog);
-    Append(log, Line("DL1ABCD", "2018-01-20 1405", kWrongBand), backlog);   // longer call, same minute
-    Append(log, Line("DL1ABC", "2018-01-21 1405", kWrongBand), backlog);    // same minute, next day
+    Append(log, Line("DL1ABCD", "2018-01-20 1405", kWrongBand), backlog); // longer call, same minute
+    Append(log, Line("DL1ABC", "2018-01-21 1405", kWrongBand), backlog);  // same minute, next day
     Append(log, Line("DL1ABC", "2018-01-20 1405", kDupe), backlog);
     RemoveQsoLines(log, "DL1ABC", "2018-01-20 1405", backlog);
     EXPECT_EQ(std::string("BARTG SPRINT RTTY TEST UBN file \r\n")
-                  + Line("DL1ABCD", "2018-01-20 1405", kWrongBand).Text() + "\r\n"
-                  + Line("DL1ABC", "2018-01-21 1405", kWrongBand).Text() + "\r\n",
-              ReadFile("bad.txt"));
+            + Line("DL1ABCD", "2018-01-20 1405", kWrongBand).Text() + "\r\n"
+            + Line("DL1ABC", "2018-01-21 1405", kWrongBand).Text() + "\r\n",
+        ReadFile("bad.txt"));
 }
 
 TEST_F(RejectedQsoLogTest, RewriteRestoresALostHeader)
@@ -68,7 +68,7 @@ TEST_F(RejectedQsoLogTest, RewriteRestoresALostHeader)
     WriteFile("bad.txt", "garbage first line\r\n" + Line("K1AA", "2018-01-20 1405", kWrongMode).Text() + "\r\n");
     RemoveQsoLines(log, "W1XYZ", "2018-01-20 1405", backlog);
     EXPECT_EQ("BARTG SPRINT RTTY TEST UBN file \r\n" + Line("K1AA", "2018-01-20 1405", kWrongMode).Text() + "\r\n",
-              ReadFile("bad.txt"));
+        ReadFile("bad.txt"));
 }
 
 TEST_F(RejectedQsoLogTest, NothingIsWrittenWithoutAFileName)

@@ -41,11 +41,11 @@ std::string Around(const std::string& text, size_t at)
     return (from > 0 ? "..." : "") + Quoted(text.substr(from, to - from)) + (to < text.size() ? "..." : "");
 }
 
-testing::AssertionResult NoText(const char* expectedExpression, const char* actualExpression,
-                                const std::string& expected, const char* what)
+testing::AssertionResult NoText(
+    const char* expectedExpression, const char* actualExpression, const std::string& expected, const char* what)
 {
-    return testing::AssertionFailure() << actualExpression << " is " << what << "\n  expected "
-                                       << expectedExpression << ": " << Quoted(expected);
+    return testing::AssertionFailure() << actualExpression << " is " << what << "\n  expected " << expectedExpression
+                                       << ": " << Quoted(expected);
 }
 
 } // namespace
@@ -70,7 +70,7 @@ std::string Quoted(const std::string& text)
 }
 
 testing::AssertionResult SameText(const char* expectedExpression, const char* actualExpression,
-                                  const std::string& expected, const std::string& actual)
+    const std::string& expected, const std::string& actual)
 {
     if (expected == actual)
         return testing::AssertionSuccess();
@@ -78,12 +78,12 @@ testing::AssertionResult SameText(const char* expectedExpression, const char* ac
     const size_t at = static_cast<size_t>(mismatch.first - expected.begin());
     return testing::AssertionFailure() << actualExpression << " differs from " << expectedExpression
                                        << " first at byte " << at << " (expected " << expected.size()
-                                       << " bytes, actual " << actual.size() << ")\n  expected "
-                                       << Around(expected, at) << "\n  actual   " << Around(actual, at);
+                                       << " bytes, actual " << actual.size() << ")\n  expected " << Around(expected, at)
+                                       << "\n  actual   " << Around(actual, at);
 }
 
-testing::AssertionResult SameText(const char* expectedExpression, const char* actualExpression,
-                                  const std::string& expected, const char* actual)
+testing::AssertionResult SameText(
+    const char* expectedExpression, const char* actualExpression, const std::string& expected, const char* actual)
 {
     if (!actual)
         return NoText(expectedExpression, actualExpression, expected, "a null pointer");
@@ -91,20 +91,20 @@ testing::AssertionResult SameText(const char* expectedExpression, const char* ac
 }
 
 testing::AssertionResult SameText(const char* expectedExpression, const char* actualExpression,
-                                  const std::string& expected, const std::optional<std::string>& actual)
+    const std::string& expected, const std::optional<std::string>& actual)
 {
     if (!actual)
         return NoText(expectedExpression, actualExpression, expected, "no file");
     return SameText(expectedExpression, actualExpression, expected, *actual);
 }
 
-testing::AssertionResult Contains(const char* textExpression, const char* partExpression, const std::string& text,
-                                  const std::string& part)
+testing::AssertionResult Contains(
+    const char* textExpression, const char* partExpression, const std::string& text, const std::string& part)
 {
     if (text.find(part) != std::string::npos)
         return testing::AssertionSuccess();
-    return testing::AssertionFailure() << textExpression << " lacks " << partExpression << "\n  text  "
-                                       << Quoted(text) << "\n  lacks " << Quoted(part);
+    return testing::AssertionFailure() << textExpression << " lacks " << partExpression << "\n  text  " << Quoted(text)
+                                       << "\n  lacks " << Quoted(part);
 }
 
 } // namespace wine_test

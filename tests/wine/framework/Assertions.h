@@ -25,15 +25,15 @@ std::string Quoted(const std::string& text);
 // Predicate-formatters of EXPECT_TEXT_EQ: the two texts are equal byte for byte; on failure the
 // message shows where they first differ. A null pointer or a missing file never matches.
 testing::AssertionResult SameText(const char* expectedExpression, const char* actualExpression,
-                                  const std::string& expected, const std::string& actual);
+    const std::string& expected, const std::string& actual);
+testing::AssertionResult SameText(
+    const char* expectedExpression, const char* actualExpression, const std::string& expected, const char* actual);
 testing::AssertionResult SameText(const char* expectedExpression, const char* actualExpression,
-                                  const std::string& expected, const char* actual);
-testing::AssertionResult SameText(const char* expectedExpression, const char* actualExpression,
-                                  const std::string& expected, const std::optional<std::string>& actual);
+    const std::string& expected, const std::optional<std::string>& actual);
 
 // Predicate-formatter of EXPECT_CONTAINS: `text` holds `part` somewhere.
-testing::AssertionResult Contains(const char* textExpression, const char* partExpression, const std::string& text,
-                                  const std::string& part);
+testing::AssertionResult Contains(
+    const char* textExpression, const char* partExpression, const std::string& text, const std::string& part);
 
 } // namespace wine_test
 

@@ -103,7 +103,8 @@ DialogSnapshot Dialog::Snapshot() const
         control.text = TextOf(child);
         control.visible = IsWindowVisible(child);
         control.style = GetWindowLongA(child, GWL_STYLE);
-        control.showsIcon = IsIconStatic(control.className, control.style) && SendMessageA(child, STM_GETICON, 0, 0) != 0;
+        control.showsIcon =
+            IsIconStatic(control.className, control.style) && SendMessageA(child, STM_GETICON, 0, 0) != 0;
         snapshot.controls.push_back(control);
     }
     return snapshot;
@@ -126,8 +127,8 @@ void Dialog::SetText(int controlId, const std::string& text) const
         SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
         return;
     }
-    const LRESULT item = SendMessageA(control, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                      reinterpret_cast<LPARAM>(text.c_str()));
+    const LRESULT item =
+        SendMessageA(control, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
     const bool listOnly = (GetWindowLongA(control, GWL_STYLE) & 3) == CBS_DROPDOWNLIST;
     if (item == CB_ERR) {
         ASSERT_FALSE(listOnly) << "combo box " << controlId << " has no item \"" << text << "\"";
@@ -147,8 +148,8 @@ void Dialog::SetCheck(int controlId, bool checked) const
 void Dialog::Press(int buttonId) const
 {
     // What a click on the button sends; posted, so the dialog's own thread ends itself.
-    PostMessageA(window_, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(window_, buttonId)));
+    PostMessageA(
+        window_, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window_, buttonId)));
 }
 
 void Dialog::PressButton(const std::string& caption) const

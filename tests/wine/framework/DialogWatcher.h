@@ -26,16 +26,16 @@ using Texts = std::vector<std::string>;
 // One child control of a dialog, in window order.
 struct DialogControl {
     int id = 0;
-    std::string className;   // "Static", "Button", "Edit", "ComboBox", ...
+    std::string className; // "Static", "Button", "Edit", "ComboBox", ...
     std::string text;
     bool visible = false;
     LONG style = 0;
-    bool showsIcon = false;  // a static control with an icon set
+    bool showsIcon = false; // a static control with an icon set
 };
 
 // A dialog as seen at one moment.
 struct DialogSnapshot {
-    bool found = false;      // false: no dialog appeared before the time limit
+    bool found = false; // false: no dialog appeared before the time limit
     std::string caption;
     HWND owner = nullptr;
     std::vector<DialogControl> controls;
@@ -52,7 +52,7 @@ struct DialogSnapshot {
 // A dialog that the watcher found, for a handler to read and operate.
 class Dialog {
 public:
-    explicit Dialog(HWND window) : window_(window) {}
+    explicit Dialog(HWND window) : window_(window) { }
 
     HWND Window() const { return window_; }
     DialogSnapshot Snapshot() const;
@@ -77,8 +77,8 @@ class DialogWatcher {
 public:
     using Handler = std::function<void(Dialog&)>;
     enum class Expect {
-        Dialog,          // the test fails when no dialog appears in time
-        DialogOrNone,    // no dialog is fine too (see Stop)
+        Dialog,       // the test fails when no dialog appears in time
+        DialogOrNone, // no dialog is fine too (see Stop)
     };
 
     // Starts watching at once. `handle` runs on the watcher's thread when the dialog appears.
@@ -113,7 +113,7 @@ bool HasDisplay();
 
 // Skips the test when there is no display; use it in the test's body (or a fixture's SetUp),
 // where GTEST_SKIP ends the test.
-#define SKIP_WITHOUT_DISPLAY()                                                                  \
-    if (HasDisplay()) {                                                                         \
-    } else                                                                                      \
+#define SKIP_WITHOUT_DISPLAY()                                                                                         \
+    if (HasDisplay()) {                                                                                                \
+    } else                                                                                                             \
         GTEST_SKIP() << "no X display (run the tests through tests/wine/with-display)"

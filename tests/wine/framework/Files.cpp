@@ -25,7 +25,7 @@ using FindHandle = std::unique_ptr<void, FindClosing>;
 std::optional<std::string> ReadFileBytes(const std::string& path)
 {
     const ScopedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return std::nullopt;
     std::string bytes;
@@ -46,10 +46,7 @@ void WriteFileBytes(const std::string& path, const std::string& bytes)
     ASSERT_TRUE(ok && written == bytes.size()) << "cannot write " << path;
 }
 
-bool FileExists(const std::string& path)
-{
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 void MakeFolder(const std::string& path)
 {

@@ -29,8 +29,7 @@ StatsExports Bind(const StatsModule& module, ExportNaming naming)
 
 } // namespace
 
-StatsLibrary::StatsLibrary()
-    : module_(DllPath())
+StatsLibrary::StatsLibrary() : module_(DllPath())
 {
     if (!module_.IsLoaded())
         ABORT_TEST("LoadLibraryA failed for " + DllPath() + ", error " + std::to_string(module_.LoadError()));

@@ -10,8 +10,8 @@ int main(int argc, char** argv)
 {
     if (argc != 4)
         return 2;
-    const ScopedHandle file(CreateFileA(argv[1], GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    const ScopedHandle file(
+        CreateFileA(argv[1], GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     const ScopedHandle ready(OpenEventA(EVENT_MODIFY_STATE, FALSE, argv[2]));
     const ScopedHandle release(OpenEventA(SYNCHRONIZE, FALSE, argv[3]));
     if (!file || !ready || !release)

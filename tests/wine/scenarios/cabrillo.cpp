@@ -44,16 +44,27 @@ LRESULT SelectedEntry(Dialog& form, int comboId)
 
 void LogTwoQsos(Host& host)
 {
-    EXPECT_EQ(1, host.AddQso({.call = "DL1ABC", .time = HostTime(2018, 1, 20, 12, 0), .frequencyHz = 3580000,
-                             .sentExchange = "001", .receivedExchange = "001", .band = "80m"}));
-    EXPECT_EQ(1, host.AddQso({.call = "K1ABC", .time = HostTime(2018, 1, 20, 12, 5), .frequencyHz = 7040000,
-                             .sentExchange = "002", .receivedExchange = "014", .callPrefix = "K1",
-                             .dxccPrefix = "K", .continent = "NA", .band = "40m"}));
+    EXPECT_EQ(1,
+        host.AddQso({.call = "DL1ABC",
+            .time = HostTime(2018, 1, 20, 12, 0),
+            .frequencyHz = 3580000,
+            .sentExchange = "001",
+            .receivedExchange = "001",
+            .band = "80m"}));
+    EXPECT_EQ(1,
+        host.AddQso({.call = "K1ABC",
+            .time = HostTime(2018, 1, 20, 12, 5),
+            .frequencyHz = 7040000,
+            .sentExchange = "002",
+            .receivedExchange = "014",
+            .callPrefix = "K1",
+            .dxccPrefix = "K",
+            .continent = "NA",
+            .band = "40m"}));
 }
 
-const char* const kTwoQsoLines =
-    "QSO:  3580 RY 2018-01-20 1200 N0CALL            001    DL1ABC            001\r\n"
-    "QSO:  7040 RY 2018-01-20 1205 N0CALL            002    K1ABC             014\r\n";
+const char* const kTwoQsoLines = "QSO:  3580 RY 2018-01-20 1200 N0CALL            001    DL1ABC            001\r\n"
+                                 "QSO:  7040 RY 2018-01-20 1205 N0CALL            002    K1ABC             014\r\n";
 
 // GetResult0 in Cabrillo mode: the message box names the file and is closed, the host's int
 // becomes -1. Returns the score of the result text.
@@ -147,14 +158,16 @@ TEST(Cabrillo, OkStoresTheHeaderAndWritesTheFile)
                                  "ADDRESS-COUNTRY: USA\r\n"
                                  "LOCATION: IL\r\n"
                                  "CATEGORY-POWER: LOW\r\n"
-                                 "CLAIMED-SCORE: " + score + "\r\n"
-                                 "CLUB: RTTY Club\r\n"
-                                 "CREATED-BY: Kelb 2.16\r\n"
-                                 "E-MAIL: ann@example.org\r\n"
-                                 "SOAPBOX: first\r\n"
-                                 "SOAPBOX: second\r\n"
-                                 "SOAPBOX: third\r\n"
-                                 + kTwoQsoLines + "END-OF-LOG:\r\n";
+                                 "CLAIMED-SCORE: "
+        + score
+        + "\r\n"
+          "CLUB: RTTY Club\r\n"
+          "CREATED-BY: Kelb 2.16\r\n"
+          "E-MAIL: ann@example.org\r\n"
+          "SOAPBOX: first\r\n"
+          "SOAPBOX: second\r\n"
+          "SOAPBOX: third\r\n"
+        + kTwoQsoLines + "END-OF-LOG:\r\n";
     EXPECT_TEXT_EQ(expected, ReadFileBytes("N0CALL.cbr").value_or("(no file)"));
 
     // Asked again, the file lists each QSO once.
@@ -186,25 +199,27 @@ TEST(Cabrillo, CancelKeepsTheStoredHeader)
     const std::string score = ResultWithFileMessage(host);
     // Every soapbox line carries its tag, also when the form was cancelled.
     EXPECT_TEXT_EQ("START-OF-LOG: 3.0\r\n"
-               "CONTEST: BARTG-SPRINT\r\n"
-               "CALLSIGN: N0CALL\r\n"
-               "CATEGORY-OPERATOR: SINGLE-OP\r\n"
-               "CATEGORY-BAND: ALL\r\n"
-               "NAME: Ann Smith\r\n"
-               "ADDRESS: \r\n"
-               "ADDRESS-CITY: \r\n"
-               "ADDRESS-POSTALCODE: \r\n"
-               "ADDRESS-COUNTRY: \r\n"
-               "LOCATION: DX\r\n"
-               "CATEGORY-POWER: HIGH\r\n"
-               "CLAIMED-SCORE: " + score + "\r\n"
-               "CLUB: \r\n"
-               "CREATED-BY: Kelb 2.16\r\n"
-               "E-MAIL: \r\n"
-               "SOAPBOX: first\r\n"
-               "SOAPBOX: second\r\n"
-               + kTwoQsoLines + "END-OF-LOG:\r\n",
-               ReadFileBytes("N0CALL.cbr").value_or("(no file)"));
+                   "CONTEST: BARTG-SPRINT\r\n"
+                   "CALLSIGN: N0CALL\r\n"
+                   "CATEGORY-OPERATOR: SINGLE-OP\r\n"
+                   "CATEGORY-BAND: ALL\r\n"
+                   "NAME: Ann Smith\r\n"
+                   "ADDRESS: \r\n"
+                   "ADDRESS-CITY: \r\n"
+                   "ADDRESS-POSTALCODE: \r\n"
+                   "ADDRESS-COUNTRY: \r\n"
+                   "LOCATION: DX\r\n"
+                   "CATEGORY-POWER: HIGH\r\n"
+                   "CLAIMED-SCORE: "
+            + score
+            + "\r\n"
+              "CLUB: \r\n"
+              "CREATED-BY: Kelb 2.16\r\n"
+              "E-MAIL: \r\n"
+              "SOAPBOX: first\r\n"
+              "SOAPBOX: second\r\n"
+            + kTwoQsoLines + "END-OF-LOG:\r\n",
+        ReadFileBytes("N0CALL.cbr").value_or("(no file)"));
 }
 
 TEST(Cabrillo, ComboBoxSelectsTheFirstEntryBeginningWithItsField)

@@ -32,18 +32,23 @@ TEST(CallCheck, FiveAnswers)
     EXPECT_EQ(kNothingNew, host.CheckCall({.call = "DL1ABC", .band = "40m"}));
     EXPECT_EQ(kNothingNew, host.CheckCall({.call = "DL1ABC", .dxccPrefix = "", .band = "80m"}));
     EXPECT_EQ(kNewDxcc, host.CheckCall({.call = "F5ABC", .callPrefix = "F5", .dxccPrefix = "F"}));
-    EXPECT_EQ(kNewCallArea, host.CheckCall({.call = "K2ABC", .callPrefix = "K2", .dxccPrefix = "K", .continent = "NA"}));
+    EXPECT_EQ(
+        kNewCallArea, host.CheckCall({.call = "K2ABC", .callPrefix = "K2", .dxccPrefix = "K", .continent = "NA"}));
     EXPECT_EQ(kNothingNew, host.CheckCall({.call = "W1XYZ", .callPrefix = "W1", .dxccPrefix = "K", .continent = "NA"}));
     EXPECT_EQ(kNewCallArea, host.CheckCall({.call = "KH", .callPrefix = "K", .dxccPrefix = "K", .continent = "NA"}));
 
     // Bands and modes: letter case does not matter, a band outside the contest or two
     // different bands do.
     EXPECT_EQ(kNewDxcc, host.CheckCall({.call = "F5ABC", .mode = "rtty", .callPrefix = "F5", .dxccPrefix = "F"}));
-    EXPECT_EQ(kNewDxcc, host.CheckCall({.call = "F5ABC", .callPrefix = "F5", .dxccPrefix = "F", .band = "20m", .secondBand = "20M"}));
-    EXPECT_EQ(kNotContestQso, host.CheckCall({.call = "F5ABC", .callPrefix = "F5", .dxccPrefix = "F", .band = "20m", .secondBand = "40m"}));
+    EXPECT_EQ(kNewDxcc,
+        host.CheckCall({.call = "F5ABC", .callPrefix = "F5", .dxccPrefix = "F", .band = "20m", .secondBand = "20M"}));
+    EXPECT_EQ(kNotContestQso,
+        host.CheckCall({.call = "F5ABC", .callPrefix = "F5", .dxccPrefix = "F", .band = "20m", .secondBand = "40m"}));
     EXPECT_EQ(kNotContestQso, host.CheckCall({.call = "F5ABC", .callPrefix = "F5", .dxccPrefix = "F", .band = "160m"}));
-    EXPECT_EQ(kNotContestQso, host.CheckCall({.call = "F5ABC", .mode = "PSK31", .callPrefix = "F5", .dxccPrefix = "F"}));
-    EXPECT_EQ(kNotContestQso, host.CheckCall({.call = "F5ABC", .callPrefix = "F5", .dxccPrefix = "F", .band = nullptr, .secondBand = "80m"}));
+    EXPECT_EQ(
+        kNotContestQso, host.CheckCall({.call = "F5ABC", .mode = "PSK31", .callPrefix = "F5", .dxccPrefix = "F"}));
+    EXPECT_EQ(kNotContestQso,
+        host.CheckCall({.call = "F5ABC", .callPrefix = "F5", .dxccPrefix = "F", .band = nullptr, .secondBand = "80m"}));
 }
 
 TEST(CallCheck, LeavesTheHostsTwoTextBuffersAlone)
@@ -54,9 +59,9 @@ TEST(CallCheck, LeavesTheHostsTwoTextBuffersAlone)
     Host(library.ByPlainName()).StartContest();
     char first[16] = "untouched";
     char second[16] = "untouched";
-    EXPECT_EQ(kNewDxcc, library.ByPlainName().CheckCall0("DL1ABC", 0, 0, "RTTY", "", "", "", "", "", "", "", "", "DL1",
-                                                         "DL", 0, 0, 0, 0.0, 0.0, "", "EU", "", "", "", "80m", nullptr,
-                                                         first, second));
+    EXPECT_EQ(kNewDxcc,
+        library.ByPlainName().CheckCall0("DL1ABC", 0, 0, "RTTY", "", "", "", "", "", "", "", "", "DL1", "DL", 0, 0, 0,
+            0.0, 0.0, "", "EU", "", "", "", "80m", nullptr, first, second));
     EXPECT_TEXT_EQ("untouched", first);
     EXPECT_TEXT_EQ("untouched", second);
 }

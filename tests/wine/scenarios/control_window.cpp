@@ -17,7 +17,7 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-constexpr DWORD kQuietMilliseconds = 700;   // long enough for a refresh that would come
+constexpr DWORD kQuietMilliseconds = 700; // long enough for a refresh that would come
 
 class ControlWindowTest : public ::testing::Test {
 protected:
@@ -115,8 +115,8 @@ TEST_F(ControlWindowTest, ShowsItsBoxesTopmostAtItsPlaceWithoutACloseCommand)
 
     EXPECT_EQ("Setup BARTG-SPRINT 2018", WindowText(window));
     EXPECT_EQ((Texts{"To display", "DXCC", "Area", "Continent", "Window on top"}),
-              (Texts{ControlText(window, 1023), ControlText(window, 1014), ControlText(window, 1015),
-                     ControlText(window, 1016), ControlText(window, 1017)}));
+        (Texts{ControlText(window, 1023), ControlText(window, 1014), ControlText(window, 1015),
+            ControlText(window, 1016), ControlText(window, 1017)}));
     EXPECT_TRUE(IsChecked(window, 1017));
     EXPECT_FALSE(IsChecked(window, 1014));
     RECT frame{};
@@ -158,9 +158,8 @@ TEST_F(ControlWindowTest, CheckBoxesOpenAndCloseWindowsAndWriteTheirKeys)
         int box;
         const char* key;
         DialogTest opens;
-    } boxes[] = {{1014, "setup_view_dxcc", IsDxccWindow},
-                 {1015, "setup_view_call_area", IsCallAreaWindow},
-                 {1016, "setup_view_continent", IsContinentWindow}};
+    } boxes[] = {{1014, "setup_view_dxcc", IsDxccWindow}, {1015, "setup_view_call_area", IsCallAreaWindow},
+        {1016, "setup_view_continent", IsContinentWindow}};
     for (const auto& view : boxes) {
         SendDlgItemMessageA(window, view.box, BM_CLICK, 0, 0);
         EXPECT_EQ("1", PluginSetting(view.key)) << view.key;

@@ -40,7 +40,7 @@ TEST(Exports, SerialNumberCheck)
     const auto isValid = [&](const char* received) {
         return library.ByDecoratedName().IsValidExchg0(received, "599", "001", "RTTY", 1, 2, 3);
     };
-    EXPECT_EQ(0, isValid("599"));    // a signal report typed into the number field
+    EXPECT_EQ(0, isValid("599")); // a signal report typed into the number field
     EXPECT_EQ(1, isValid("001"));
     EXPECT_EQ(1, isValid("0599"));
     EXPECT_EQ(1, isValid("9999"));
@@ -48,7 +48,7 @@ TEST(Exports, SerialNumberCheck)
     EXPECT_EQ(0, isValid("12345"));
     EXPECT_EQ(0, isValid("1a3"));
     EXPECT_EQ(0, isValid("12 "));
-    EXPECT_EQ(0, isValid("\xB9\xB2\xB3"));   // high-bit characters are no digits
+    EXPECT_EQ(0, isValid("\xB9\xB2\xB3")); // high-bit characters are no digits
     EXPECT_EQ(0, isValid(""));
     EXPECT_EQ(0, isValid(nullptr));
     // Only the first argument is read.

@@ -19,8 +19,8 @@ constexpr DWORD kCallsTimeoutMilliseconds = 10000;
 
 // What the plug-in's side saw of the host.
 struct PluginSide {
-    const char* macro = "";       // the macro text it runs
-    HRESULT found = E_FAIL;       // CLSIDFromProgID, GetActiveObject, QueryInterface
+    const char* macro = ""; // the macro text it runs
+    HRESULT found = E_FAIL; // CLSIDFromProgID, GetActiveObject, QueryInterface
     HRESULT frequency = E_FAIL;
     double frequencyHz = 0;
     HRESULT typedCall = E_FAIL;
@@ -36,8 +36,8 @@ HRESULT InvokeById(IDispatch& host, DISPID id, WORD flags, VARIANT* argument, VA
     EXCEPINFO exception{};
     UINT argumentError = 0;
     VariantInit(&result);
-    const HRESULT status = host.Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, &result, &exception,
-                                       &argumentError);
+    const HRESULT status =
+        host.Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, &result, &exception, &argumentError);
     SysFreeString(exception.bstrSource);
     SysFreeString(exception.bstrDescription);
     SysFreeString(exception.bstrHelpFile);
@@ -58,7 +58,7 @@ void CallTheHost(IDispatch& host, PluginSide& side)
     side.typedCall = InvokeById(host, kHostField, DISPATCH_METHOD, &index, result);
     if (V_VT(&result) == VT_BSTR) {
         const std::wstring wide(V_BSTR(&result), SysStringLen(V_BSTR(&result)));
-        side.call.assign(wide.begin(), wide.end());   // ASCII calls only in this test
+        side.call.assign(wide.begin(), wide.end()); // ASCII calls only in this test
     }
     VariantClear(&result);
 

@@ -113,8 +113,15 @@ TEST(LockedFiles, ACabrilloFileHeldElsewhereIsReportedAsNotProducedAndWrittenOnc
     const std::optional<std::string> written = ReadFileBytes("N0CALL.cbr");
     ASSERT_TRUE(written.has_value());
 
-    host.AddQso({.call = "K1ABC", .time = HostTime(2018, 1, 20, 12, 5), .frequencyHz = 7040000, .sentExchange = "002",
-                 .receivedExchange = "014", .callPrefix = "K1", .dxccPrefix = "K", .continent = "NA", .band = "40m"});
+    host.AddQso({.call = "K1ABC",
+        .time = HostTime(2018, 1, 20, 12, 5),
+        .frequencyHz = 7040000,
+        .sentExchange = "002",
+        .receivedExchange = "014",
+        .callPrefix = "K1",
+        .dxccPrefix = "K",
+        .continent = "NA",
+        .band = "40m"});
     {
         // The file cannot be replaced: the message says so, and no new or partial file appears.
         FileHeldElsewhere holder("N0CALL.cbr");
@@ -161,7 +168,8 @@ TEST(LockedFiles, ARejectedQsoLogHeldElsewhereKeepsItsNewLinesCountedAndTakesThe
 
     // Once free, the next result writes the waiting lines after what the log held.
     EXPECT_CONTAINS(host.Result(), "Dupe\t 1\r\nBad QSO\t 3\r\n");
-    EXPECT_TEXT_EQ(*before + "QSO:  3580  RTTY  2018-01-20 1211  N0CALL  599  001  G4AAA  599  005   WRONG BAND !!!\r\n"
-                             "QSO:  3580  RTTY  2018-01-20 1212  N0CALL  599  001  OK1CCC  599     NO RX NUMBER !!!\r\n",
-                   ReadFileBytes(kLog));
+    EXPECT_TEXT_EQ(*before
+            + "QSO:  3580  RTTY  2018-01-20 1211  N0CALL  599  001  G4AAA  599  005   WRONG BAND !!!\r\n"
+              "QSO:  3580  RTTY  2018-01-20 1212  N0CALL  599  001  OK1CCC  599     NO RX NUMBER !!!\r\n",
+        ReadFileBytes(kLog));
 }

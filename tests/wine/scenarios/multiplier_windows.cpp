@@ -4,8 +4,8 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <map>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -31,7 +31,7 @@ constexpr double kOffTheBands = 5000000;
 // The pixels of a window's client area as they are on the screen now.
 class Picture : public ScreenPicture {
 public:
-    explicit Picture(HWND window) : ScreenPicture(ClientArea(window), window) {}
+    explicit Picture(HWND window) : ScreenPicture(ClientArea(window), window) { }
 
     // Pixels in [left, right) x [top, bottom) for which `matches` holds.
     int Count(int left, int top, int right, int bottom, const std::function<bool(COLORREF)>& matches) const
@@ -66,14 +66,14 @@ COLORREF FaceOf(HWND dialog, int id)
     for (int y = picture.Height() / 4; y < picture.Height() * 3 / 4; ++y)
         for (int x = picture.Width() / 4; x < picture.Width() * 3 / 4; ++x)
             ++counts[picture.At(x, y)];
-    const auto commonest = std::max_element(counts.begin(), counts.end(),
-                                            [](const auto& a, const auto& b) { return a.second < b.second; });
+    const auto commonest = std::max_element(
+        counts.begin(), counts.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
     return commonest == counts.end() ? CLR_INVALID : commonest->first;
 }
 
 // One QSO worth the given multipliers on a band.
-LoggedQso QsoWith(const char* call, const char* callPrefix, const char* dxcc, const char* continent, const char* band = "20m",
-            const char* received = "001")
+LoggedQso QsoWith(const char* call, const char* callPrefix, const char* dxcc, const char* continent,
+    const char* band = "20m", const char* received = "001")
 {
     LoggedQso qso;
     qso.call = call;
@@ -162,9 +162,9 @@ protected:
     {
         RECT frame = {0, 0, width + 4, height + 4};
         AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(dxcc_, GWL_STYLE)), FALSE,
-                           static_cast<DWORD>(GetWindowLongA(dxcc_, GWL_EXSTYLE)));
+            static_cast<DWORD>(GetWindowLongA(dxcc_, GWL_EXSTYLE)));
         SetWindowPos(dxcc_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         Settle();
         RECT grid{};
         GetClientRect(Grid(), &grid);
@@ -365,7 +365,7 @@ protected:
         for (const char* prefix : prefixes) {
             const std::string number = std::to_string(serial++);
             Log(QsoWith((std::string(prefix) + "1AB").c_str(), (std::string(prefix) + "1").c_str(), prefix, "EU", "20m",
-                        number.c_str()));
+                number.c_str()));
         }
         Log(QsoWith("K7ABC", "K7", "K", "NA", "40m", "101"));
         Log(QsoWith("VE0ABC", "VE0", "VE", "NA", "20m", "102"));

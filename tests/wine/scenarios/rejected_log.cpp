@@ -23,20 +23,35 @@ TEST(RejectedLog, LinesOfRejectionsAndDupes)
     EXPECT_TEXT_EQ(header, ReadFileBytes(log));
 
     // The frequency is cut to whole kHz, not rounded.
-    EXPECT_EQ(0, host.AddQso({.call = "G4AAA", .time = HostTime(2018, 1, 20, 12, 0), .frequencyHz = 1838999, .band = "160m"}));
-    EXPECT_EQ(0, host.AddQso({.call = "F5BBB", .time = HostTime(2018, 1, 20, 12, 1), .frequencyHz = 14085000,
-                             .mode = "PSK31", .band = "20m"}));
+    EXPECT_EQ(0,
+        host.AddQso({.call = "G4AAA", .time = HostTime(2018, 1, 20, 12, 0), .frequencyHz = 1838999, .band = "160m"}));
+    EXPECT_EQ(0,
+        host.AddQso({.call = "F5BBB",
+            .time = HostTime(2018, 1, 20, 12, 1),
+            .frequencyHz = 14085000,
+            .mode = "PSK31",
+            .band = "20m"}));
     EXPECT_EQ(0, host.AddQso({.call = "OK1CCC", .time = HostTime(2018, 1, 20, 12, 2), .receivedExchange = ""}));
     EXPECT_EQ(0, host.AddQso({.call = "OK1CCC", .time = HostTime(2018, 1, 20, 12, 3), .sentExchange = nullptr}));
-    EXPECT_EQ(1, host.AddQso({.call = "DL1ABC", .time = HostTime(2018, 1, 20, 12, 4), .sentExchange = "002",
-                             .receivedExchange = "017"}));
-    EXPECT_EQ(1, host.AddQso({.call = "DL1ABC", .time = HostTime(2018, 1, 20, 12, 5), .sentExchange = "003",
-                             .receivedExchange = "018"}));
+    EXPECT_EQ(1,
+        host.AddQso({.call = "DL1ABC",
+            .time = HostTime(2018, 1, 20, 12, 4),
+            .sentExchange = "002",
+            .receivedExchange = "017"}));
+    EXPECT_EQ(1,
+        host.AddQso({.call = "DL1ABC",
+            .time = HostTime(2018, 1, 20, 12, 5),
+            .sentExchange = "003",
+            .receivedExchange = "018"}));
 
-    const std::string wrongBand = "QSO:  1838  RTTY  2018-01-20 1200  N0CALL  599  001  G4AAA  599  005   WRONG BAND !!!\r\n";
-    const std::string wrongMode = "QSO:  14085  PSK31  2018-01-20 1201  N0CALL  599  001  F5BBB  599  005   WRONG MODE !!!\r\n";
-    const std::string noReceivedNumber = "QSO:  3580  RTTY  2018-01-20 1202  N0CALL  599  001  OK1CCC  599     NO RX NUMBER !!!\r\n";
-    const std::string noSentNumber = "QSO:  3580  RTTY  2018-01-20 1203  N0CALL  599    OK1CCC  599  005   NO RX NUMBER !!!\r\n";
+    const std::string wrongBand =
+        "QSO:  1838  RTTY  2018-01-20 1200  N0CALL  599  001  G4AAA  599  005   WRONG BAND !!!\r\n";
+    const std::string wrongMode =
+        "QSO:  14085  PSK31  2018-01-20 1201  N0CALL  599  001  F5BBB  599  005   WRONG MODE !!!\r\n";
+    const std::string noReceivedNumber =
+        "QSO:  3580  RTTY  2018-01-20 1202  N0CALL  599  001  OK1CCC  599     NO RX NUMBER !!!\r\n";
+    const std::string noSentNumber =
+        "QSO:  3580  RTTY  2018-01-20 1203  N0CALL  599    OK1CCC  599  005   NO RX NUMBER !!!\r\n";
     const std::string dupe = "QSO:  3580  RTTY  2018-01-20 1205  N0CALL  599  003  DL1ABC  599  018   DUPE !!!\r\n";
     EXPECT_TEXT_EQ(header + wrongBand + wrongMode + noReceivedNumber + noSentNumber + dupe, ReadFileBytes(log));
     // Rejections count as bad QSOs, the duplicate does not.
@@ -53,7 +68,7 @@ TEST(RejectedLog, LinesOfRejectionsAndDupes)
 
     // Nothing but the plug-in's own files, and the host's settings file, is left behind.
     EXPECT_EQ((std::vector<std::string>{"BadQSO_StatsBARTGSPRINT_05_03_2018.txt", "Kelb2.ini", "Plugins"}),
-             FolderEntries("."));
+        FolderEntries("."));
 
     // A new contest starts a new log.
     host.StartContest({.end = HostTime(2018, 3, 5)});
@@ -76,7 +91,7 @@ TEST(RejectedLog, ALogThatCannotBeReadIsLeftAsItWas)
     // of the header alone.
     {
         const ScopedHandle holder(CreateFileA(log.c_str(), GENERIC_READ, FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         ASSERT_TRUE(holder);
         EXPECT_EQ(1, host.RemoveQso({.call = "G4AAA", .time = HostTime(2018, 1, 20, 12, 0), .band = "160m"}));
     }

@@ -167,7 +167,7 @@ TEST_F(UnloadCyclesTest, AtAnyMomentAfterAContestStartThatOpensTheWindows)
 TEST_F(UnloadCyclesTest, UiRunsEndedByEscOrByANewStartGiveBackTheirHandles)
 {
     SKIP_WITHOUT_DISPLAY();
-    Cycle(StartAllWindows);  // the process's own first COM and window set-up stays
+    Cycle(StartAllWindows); // the process's own first COM and window set-up stays
     const int handlesAtStart = OpenHandleCount();
     const int gdiObjectsAtStart = GdiObjectCount();
     Cycle([](Host& plugin) {
@@ -269,4 +269,3 @@ TEST(ProcessExit, AHostEndingWithTheWindowsOpenEndsAtOnce)
     EXPECT_EQ(static_cast<DWORD>(WAIT_OBJECT_0), waited) << "the host did not end";
     EXPECT_EQ(0u, exitCode);
 }
-

@@ -3,15 +3,11 @@
 #include <type_traits>
 
 StatsModule::StatsModule(const std::string& path)
-    : m_module(LoadLibraryA(path.c_str()))
-    , m_loadError(m_module ? 0 : GetLastError())
+    : m_module(LoadLibraryA(path.c_str())), m_loadError(m_module ? 0 : GetLastError())
 {
 }
 
-StatsModule::~StatsModule()
-{
-    Unload();
-}
+StatsModule::~StatsModule() { Unload(); }
 
 StatsExports StatsModule::Bind(ExportNaming naming, std::string& missing) const
 {

@@ -9,8 +9,7 @@
 
 enum class ExportNaming { Plain, Decorated };
 
-class StatsModule
-{
+class StatsModule {
 public:
     // Loads the DLL; IsLoaded() and LoadError() tell how that went.
     explicit StatsModule(const std::string& path);
