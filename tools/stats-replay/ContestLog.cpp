@@ -4,20 +4,13 @@
 #include <cctype>
 #include <tuple>
 
+#include "platform/COleDateTime.h"
 #include "platform/CString.h"
 #include "platform/TextFiles.h"
 
 namespace {
 
 constexpr const char* kDigits = "0123456789";
-
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int year, int month)
-{
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
 
 auto AsTuple(const QsoTime& t) { return std::tie(t.year, t.month, t.day, t.hour, t.minute); }
 
@@ -81,13 +74,12 @@ ContestLog ProblemOnly(std::string message)
 
 bool IsValidQsoTime(const QsoTime& t)
 {
-    return t.year >= 1900 && t.year <= 9999 && t.month >= 1 && t.month <= 12 && t.day >= 1
-        && t.day <= DaysInMonth(t.year, t.month) && t.hour >= 0 && t.hour <= 23 && t.minute >= 0 && t.minute <= 59;
+    // The host's date-time value checks the calendar; it takes years from 100 on.
+    return t.year >= 1900
+        && COleDateTime(t.year, t.month, t.day, t.hour, t.minute, 0).GetStatus() == COleDateTime::valid;
 }
 
 bool operator==(const QsoTime& a, const QsoTime& b) { return AsTuple(a) == AsTuple(b); }
-
-bool operator!=(const QsoTime& a, const QsoTime& b) { return !(a == b); }
 
 bool operator<(const QsoTime& a, const QsoTime& b) { return AsTuple(a) < AsTuple(b); }
 

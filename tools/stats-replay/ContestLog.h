@@ -20,7 +20,6 @@ struct QsoTime {
 
 bool IsValidQsoTime(const QsoTime& time);
 bool operator==(const QsoTime& a, const QsoTime& b);
-bool operator!=(const QsoTime& a, const QsoTime& b);
 bool operator<(const QsoTime& a, const QsoTime& b);
 
 struct Qso {
