@@ -126,14 +126,6 @@ void ReadQsoLine(const std::string& fields, int lineNumber, ContestLog& log, Pro
     log.qsos.push_back(std::move(qso));
 }
 
-bool IsTag(const std::string& tag)
-{
-    for (unsigned char c : tag)
-        if (!std::isalnum(c) && c != '-' && c != '_')
-            return false;
-    return !tag.empty();
-}
-
 } // namespace
 
 ContestLog ReadCabrillo(std::string_view text)
@@ -149,7 +141,7 @@ ContestLog ReadCabrillo(std::string_view text)
             continue;
         const size_t colon = line.find(':');
         const std::string tag = colon == std::string::npos ? "" : line.substr(0, colon);
-        if (!IsTag(tag)) {
+        if (!IsName(tag, "-_")) {
             problems.Add(lineNumber, "not a Cabrillo line");
             continue;
         }

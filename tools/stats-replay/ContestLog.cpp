@@ -149,11 +149,19 @@ std::vector<std::string_view> TextLines(std::string_view text)
     std::vector<std::string_view> lines;
     for (std::string_view line : SplitLines(text)) {
         // SplitLines ends a line at LF or CR LF; a CR left in it is a line end of its own.
-        for (size_t cr; (cr = line.find('\r')) != std::string_view::npos; line.remove_prefix(cr + 1))
-            lines.push_back(line.substr(0, cr));
-        lines.push_back(line);
+        const std::vector<std::string_view> pieces = Split(line, '\r');
+        lines.insert(lines.end(), pieces.begin(), pieces.end());
     }
     return lines;
+}
+
+std::vector<std::string_view> Split(std::string_view text, char separator)
+{
+    std::vector<std::string_view> pieces;
+    for (size_t end; (end = text.find(separator)) != std::string_view::npos; text.remove_prefix(end + 1))
+        pieces.push_back(text.substr(0, end));
+    pieces.push_back(text);
+    return pieces;
 }
 
 std::string Trimmed(std::string_view text) { return CString(text.data(), text.size()).Trim(); }
@@ -164,6 +172,13 @@ std::string ToUpper(std::string_view text)
     for (char& c : upper)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return upper;
+}
+
+bool IsName(std::string_view text, std::string_view punctuation)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [punctuation](unsigned char c) {
+        return std::isalnum(c) || punctuation.find(static_cast<char>(c)) != std::string_view::npos;
+    });
 }
 
 size_t FindNoCase(std::string_view text, std::string_view wanted)
