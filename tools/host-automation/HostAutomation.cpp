@@ -159,7 +159,6 @@ public:
         m_frequencyHz = hz;
     }
     void SetFailing(bool failing) { m_failing = failing; }
-    void SetBusyMilliseconds(DWORD milliseconds) { m_busyMilliseconds = milliseconds; }
     // After Revoke: clients that still hold a proxy get failures.
     void Close() { m_closed = true; }
 
@@ -185,7 +184,6 @@ private:
     std::atomic<ULONG> m_references{1};
     std::atomic<bool> m_failing{false};
     std::atomic<bool> m_closed{false};
-    std::atomic<DWORD> m_busyMilliseconds{0};
     mutable std::mutex m_mutex;
     std::map<int, std::string> m_fields;
     double m_frequencyHz = 0;
@@ -200,8 +198,6 @@ HRESULT HostApplication::Invoke(
         std::lock_guard<std::mutex> lock(m_mutex);
         ++m_calls[id];
     }
-    if (const DWORD busy = m_busyMilliseconds)
-        Sleep(busy);
     if (m_failing || m_closed) {
         if (exception) {
             *exception = EXCEPINFO{};
@@ -327,7 +323,6 @@ HostAutomation::~HostAutomation()
 void HostAutomation::SetField(int index, const std::string& text) { m_application->SetField(index, text); }
 void HostAutomation::SetFrequencyHz(double hz) { m_application->SetFrequencyHz(hz); }
 void HostAutomation::SetFailing(bool failing) { m_application->SetFailing(failing); }
-void HostAutomation::SetBusyMilliseconds(DWORD milliseconds) { m_application->SetBusyMilliseconds(milliseconds); }
 std::vector<std::string> HostAutomation::Macros() const { return m_application->Macros(); }
 unsigned HostAutomation::Calls(DISPID id) const { return m_application->Calls(id); }
 

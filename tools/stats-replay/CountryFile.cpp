@@ -309,7 +309,6 @@ std::string CallPrefix(std::string_view call)
 HostQso DescribeForHost(const Qso& qso, const CountryFile& countries)
 {
     HostQso host;
-    host.qso = &qso;
     if (const auto country = countries.Lookup(qso.call)) {
         host.dxccPrefix = country->dxccPrefix;
         host.continent = country->continent;

@@ -104,7 +104,6 @@ std::string CallPrefix(std::string_view call);
 // What the host knows about a QSO when it calls the plug-in: the log's fields plus the worked
 // station's DXCC entity, continent and call prefix from the country file.
 struct HostQso {
-    const Qso* qso = nullptr;
     std::string dxccPrefix; // "" when the country file knows no entity for the call
     std::string continent;
     std::string callPrefix; // its last digit is the call area
