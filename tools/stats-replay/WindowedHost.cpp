@@ -210,25 +210,13 @@ std::optional<std::string> ReadKey(const std::string& file, const char* key)
     return std::string(value.data());
 }
 
-bool IsCabrilloDialog(HWND dialog)
+// The header form or the "Output" message box.
+bool IsCabrilloDialog(HWND window)
 {
-    char caption[32] = "";
-    GetWindowTextA(dialog, caption, sizeof caption);
-    const bool headerForm = GetDlgItem(dialog, kFormCallsignId) && GetDlgItem(dialog, kFormLocationId);
-    return headerForm || lstrcmpA(caption, "Output") == 0;
-}
-
-// Presses OK on a visible Cabrillo dialog of this process.
-BOOL CALLBACK ConfirmDialog(HWND window, LPARAM)
-{
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
     char className[16] = "";
     GetClassNameA(window, className, sizeof className);
-    if (process == GetCurrentProcessId() && IsWindowVisible(window) && lstrcmpA(className, "#32770") == 0
-        && IsCabrilloDialog(window))
-        PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    return TRUE;
+    const bool headerForm = GetDlgItem(window, kFormCallsignId) && GetDlgItem(window, kFormLocationId);
+    return lstrcmpA(className, "#32770") == 0 && (headerForm || WindowText(window) == "Output");
 }
 
 } // namespace
@@ -306,8 +294,11 @@ DialogConfirmer::~DialogConfirmer()
 DWORD WINAPI DialogConfirmer::Watch(LPVOID self)
 {
     auto* confirmer = static_cast<DialogConfirmer*>(self);
+    // This thread owns no windows, so the visible windows of the other threads are all of them.
     while (WaitForSingleObject(confirmer->m_stop.Get(), kPollMilliseconds) == WAIT_TIMEOUT)
-        EnumWindows(ConfirmDialog, 0);
+        for (HWND window : OtherThreadsWindows())
+            if (IsCabrilloDialog(window))
+                PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     return 0;
 }
 
