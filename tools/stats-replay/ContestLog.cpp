@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <tuple>
 
 #include "platform/COleDateTime.h"
@@ -206,13 +207,11 @@ std::optional<std::uint64_t> ParseScaledDecimal(std::string_view text, int scale
     if ((digits + fraction).empty() || (digits + fraction).find_first_not_of(kDigits) != std::string::npos)
         return std::nullopt;
     const size_t scale = static_cast<size_t>(scaleDigits);
-    digits += fraction.substr(0, scale);
-    digits.append(scale - std::min(fraction.size(), scale), '0');
-    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
-    // 2^48 has 15 digits.
-    if (digits.size() > 15)
+    digits += (fraction + std::string(scale, '0')).substr(0, scale);
+    // More digits than 64 bits hold are out of range as much as values from 2^48 up.
+    std::uint64_t value = 0;
+    if (std::from_chars(digits.data(), digits.data() + digits.size(), value).ec == std::errc::result_out_of_range)
         return std::nullopt;
-    const std::uint64_t value = digits.empty() ? 0 : std::stoull(digits);
     return value < (std::uint64_t{1} << 48) ? std::optional<std::uint64_t>(value) : std::nullopt;
 }
 
