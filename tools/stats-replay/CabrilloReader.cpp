@@ -58,14 +58,11 @@ bool ParseFrequency(const std::string& token, Qso& qso)
 // the RST and the number is missing.
 void TakeExchange(const Tokens& exchange, bool rstColumns, std::string& rst, std::string& number)
 {
-    if (rstColumns) {
-        if (exchange.size() >= 1)
-            rst = exchange[0];
-        if (exchange.size() >= 2)
-            number = exchange[1];
-    } else if (exchange.size() >= 1) {
-        number = exchange[0];
-    }
+    const size_t numberAt = rstColumns ? 1 : 0;
+    if (rstColumns && !exchange.empty())
+        rst = exchange[0];
+    if (exchange.size() > numberAt)
+        number = exchange[numberAt];
 }
 
 void ReadQsoLine(const std::string& fields, int lineNumber, ContestLog& log, ProblemList& problems)
