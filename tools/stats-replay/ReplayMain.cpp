@@ -72,16 +72,6 @@ bool BindPlugin(const StatsModule& module, const std::string& path, StatsExports
     return missing.empty();
 }
 
-// A FindFirstFileA search, closed when it goes.
-struct FindClosing {
-    void operator()(HANDLE search) const
-    {
-        if (search != INVALID_HANDLE_VALUE)
-            FindClose(search);
-    }
-};
-using FindHandle = std::unique_ptr<void, FindClosing>;
-
 // What the console control handler puts back: the windowed host, or the settings of a replay
 // without windows.
 std::atomic<WindowedHost*> g_windowedHost{nullptr};
@@ -279,13 +269,14 @@ std::vector<std::string> CabrilloFilesWrittenSince(const FILETIME& since)
 {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found;
-    const FindHandle search(FindFirstFileA("*.cbr", &found));
-    if (search.get() == INVALID_HANDLE_VALUE)
+    const HANDLE search = FindFirstFileA("*.cbr", &found);
+    if (search == INVALID_HANDLE_VALUE)
         return names;
+    const std::unique_ptr<void, decltype(&FindClose)> closing(search, &FindClose);
     do {
         if (CompareFileTime(&found.ftLastWriteTime, &since) >= 0)
             names.push_back(found.cFileName);
-    } while (FindNextFileA(search.get(), &found));
+    } while (FindNextFileA(search, &found));
     return names;
 }
 
