@@ -107,13 +107,8 @@ std::vector<CountryEntity> ParseCountryFile(std::string_view text, ProblemList& 
 // Puts the entity's aliases into the table as entries of entity `index`.
 void AddAliases(const CountryEntity& entity, size_t index, CallTable& table)
 {
-    for (const CountryAlias& alias : entity.aliases) {
-        const CallTableEntry entry{index, alias.continent};
-        if (alias.exactCall)
-            table.AddExactCall(alias.text, entry);
-        else
-            table.AddPrefix(alias.text, entry);
-    }
+    for (const CountryAlias& alias : entity.aliases)
+        table.Add(alias.text, alias.exactCall, {index, alias.continent});
 }
 
 // The DXCC entity a '*' entity counts for, by the rule in CountryFile.h.
@@ -205,15 +200,11 @@ PortableCall SplitPortableCall(std::string_view call)
 
 } // namespace
 
-void CallTable::AddExactCall(const std::string& call, const CallTableEntry& entry)
+void CallTable::Add(const std::string& text, bool exactCall, const CallTableEntry& entry)
 {
-    m_exactCalls.emplace(call, entry);
-}
-
-void CallTable::AddPrefix(const std::string& prefix, const CallTableEntry& entry)
-{
-    m_prefixes.emplace(prefix, entry);
-    m_longestPrefix = std::max(m_longestPrefix, prefix.size());
+    (exactCall ? m_exactCalls : m_prefixes).emplace(text, entry);
+    if (!exactCall)
+        m_longestPrefix = std::max(m_longestPrefix, text.size());
 }
 
 const CallTableEntry* CallTable::FindExactCall(const std::string& call) const
