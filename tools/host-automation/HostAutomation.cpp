@@ -5,9 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <map>
-#include <memory>
 #include <mutex>
-#include <type_traits>
 
 const wchar_t* const kHostProgId = L"Kelb2.Application";
 // {FC3BD379-7503-4598-BD08-07792B4AF8C9}
@@ -33,21 +31,6 @@ std::string Narrow(BSTR text)
     return narrow;
 }
 
-// Where the ProgID is written: the user's classes (what HKEY_CLASSES_ROOT shows on Windows),
-// and, where COM does not read those (Wine), HKEY_CLASSES_ROOT itself.
-struct ProgIdKey {
-    HKEY root;
-    const wchar_t* classes; // the folder that holds the ProgID key, or ""
-};
-const ProgIdKey kUserProgId{HKEY_CURRENT_USER, L"Software\\Classes\\"};
-const ProgIdKey kClassesRootProgId{HKEY_CLASSES_ROOT, L""};
-
-// An open registry key, closed when it goes.
-struct KeyClosing {
-    void operator()(HKEY key) const { RegCloseKey(key); }
-};
-using RegistryKey = std::unique_ptr<std::remove_pointer_t<HKEY>, KeyClosing>;
-
 // Creates `path` below `root` one folder at a time, noting each folder that is new.
 LONG CreateKeyPath(HKEY root, const std::wstring& path, std::vector<std::pair<HKEY, std::wstring>>& created)
 {
@@ -57,9 +40,9 @@ LONG CreateKeyPath(HKEY root, const std::wstring& path, std::vector<std::pair<HK
         HKEY opened = nullptr;
         const LONG status =
             RegCreateKeyExW(root, part.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened, &disposition);
-        const RegistryKey key(opened);
         if (status != ERROR_SUCCESS)
             return status;
+        RegCloseKey(opened);
         if (disposition == REG_CREATED_NEW_KEY)
             created.emplace_back(root, part);
         if (end == std::wstring::npos)
@@ -67,15 +50,17 @@ LONG CreateKeyPath(HKEY root, const std::wstring& path, std::vector<std::pair<HK
     }
 }
 
-HRESULT WriteProgId(const ProgIdKey& where, std::vector<std::pair<HKEY, std::wstring>>& created)
+// Writes the ProgID with our class id into `classes` (the folder that holds the ProgID key, or
+// "") below `root`.
+HRESULT WriteProgId(HKEY root, const wchar_t* classes, std::vector<std::pair<HKEY, std::wstring>>& created)
 {
     wchar_t clsid[64];
     StringFromGUID2(kHostClsid, clsid, 64);
-    const std::wstring path = std::wstring(where.classes) + kHostProgId + L"\\CLSID";
-    LONG status = CreateKeyPath(where.root, path, created);
+    const std::wstring path = std::wstring(classes) + kHostProgId + L"\\CLSID";
+    LONG status = CreateKeyPath(root, path, created);
     if (status == ERROR_SUCCESS)
-        status = RegSetKeyValueW(where.root, path.c_str(), nullptr, REG_SZ, clsid,
-            static_cast<DWORD>((wcslen(clsid) + 1) * sizeof(wchar_t)));
+        status = RegSetKeyValueW(
+            root, path.c_str(), nullptr, REG_SZ, clsid, static_cast<DWORD>((wcslen(clsid) + 1) * sizeof(wchar_t)));
     return HRESULT_FROM_WIN32(status);
 }
 
@@ -159,7 +144,6 @@ public:
         m_frequencyHz = hz;
     }
     void SetFailing(bool failing) { m_failing = failing; }
-    void SetBusyMilliseconds(DWORD milliseconds) { m_busyMilliseconds = milliseconds; }
     // After Revoke: clients that still hold a proxy get failures.
     void Close() { m_closed = true; }
 
@@ -185,7 +169,6 @@ private:
     std::atomic<ULONG> m_references{1};
     std::atomic<bool> m_failing{false};
     std::atomic<bool> m_closed{false};
-    std::atomic<DWORD> m_busyMilliseconds{0};
     mutable std::mutex m_mutex;
     std::map<int, std::string> m_fields;
     double m_frequencyHz = 0;
@@ -200,8 +183,6 @@ HRESULT HostApplication::Invoke(
         std::lock_guard<std::mutex> lock(m_mutex);
         ++m_calls[id];
     }
-    if (const DWORD busy = m_busyMilliseconds)
-        Sleep(busy);
     if (m_failing || m_closed) {
         if (exception) {
             *exception = EXCEPINFO{};
@@ -291,10 +272,13 @@ HRESULT HostAutomation::Register()
     } else {
         m_clsid = kHostClsid;
         std::lock_guard<std::mutex> lock(m_registryMutex);
-        if (const HRESULT written = WriteProgId(kUserProgId, m_createdKeys); FAILED(written))
+        // The user's classes (what HKEY_CLASSES_ROOT shows on Windows), and, where COM does not
+        // read those (Wine), HKEY_CLASSES_ROOT itself.
+        if (const HRESULT written = WriteProgId(HKEY_CURRENT_USER, L"Software\\Classes\\", m_createdKeys);
+            FAILED(written))
             return written;
         if (!ProgIdNamesOurClsid()) {
-            if (const HRESULT written = WriteProgId(kClassesRootProgId, m_createdKeys); FAILED(written))
+            if (const HRESULT written = WriteProgId(HKEY_CLASSES_ROOT, L"", m_createdKeys); FAILED(written))
                 return written;
             if (!ProgIdNamesOurClsid())
                 return CO_E_CLASSSTRING;
@@ -327,7 +311,6 @@ HostAutomation::~HostAutomation()
 void HostAutomation::SetField(int index, const std::string& text) { m_application->SetField(index, text); }
 void HostAutomation::SetFrequencyHz(double hz) { m_application->SetFrequencyHz(hz); }
 void HostAutomation::SetFailing(bool failing) { m_application->SetFailing(failing); }
-void HostAutomation::SetBusyMilliseconds(DWORD milliseconds) { m_application->SetBusyMilliseconds(milliseconds); }
 std::vector<std::string> HostAutomation::Macros() const { return m_application->Macros(); }
 unsigned HostAutomation::Calls(DISPID id) const { return m_application->Calls(id); }
 

@@ -66,8 +66,6 @@ public:
 
     // Every Invoke fails with DISP_E_EXCEPTION (EXCEPINFO scode E_FAIL) while on.
     void SetFailing(bool failing);
-    // Every Invoke first sleeps this long without pumping messages: a host whose thread is busy.
-    void SetBusyMilliseconds(DWORD milliseconds);
 
     // The macro texts run so far, in order.
     std::vector<std::string> Macros() const;

@@ -1,6 +1,7 @@
 // The ADIF reader: ReadAdif in ContestLog.h.
 #include "tools/stats-replay/ContestLog.h"
 
+#include <algorithm>
 #include <cctype>
 #include <utility>
 
@@ -10,25 +11,6 @@ namespace {
 constexpr size_t kMaxTagLength = 100;
 
 using Fields = std::vector<std::pair<std::string, std::string>>;
-
-// Counts line ends lazily, as the reader only moves forwards.
-class LineCounter {
-public:
-    explicit LineCounter(std::string_view text) : m_text(text) { }
-
-    int LineAt(size_t position)
-    {
-        for (; m_counted < position && m_counted < m_text.size(); ++m_counted)
-            if (m_text[m_counted] == '\n')
-                ++m_line;
-        return m_line;
-    }
-
-private:
-    std::string_view m_text;
-    size_t m_counted = 0;
-    int m_line = 1;
-};
 
 std::string Field(const Fields& fields, std::string_view name)
 {
@@ -84,14 +66,6 @@ void AddQso(const Fields& fields, int line, ContestLog& log, ProblemList& proble
     log.qsos.push_back(std::move(qso));
 }
 
-bool IsFieldName(const std::string& name)
-{
-    for (unsigned char c : name)
-        if (!std::isalnum(c) && c != '_')
-            return false;
-    return !name.empty();
-}
-
 // The length of a field: one to nine digits.
 std::optional<size_t> FieldLength(std::string_view text)
 {
@@ -116,9 +90,11 @@ ContestLog ReadAdif(std::string_view text)
     ContestLog log;
     log.format = LogFormat::Adif;
     ProblemList problems;
-    LineCounter lines(text);
     Fields fields;
     int recordLine = 0;
+    // Line ends are counted as the reader moves forwards: up to `counted` there are `line` - 1.
+    size_t counted = 0;
+    int line = 1;
 
     size_t pos = RecordsStart(text);
     while ((pos = text.find('<', pos)) != std::string_view::npos) {
@@ -129,7 +105,9 @@ ContestLog ReadAdif(std::string_view text)
             continue;
         }
         const std::string_view tag = window.substr(0, close);
-        const int tagLine = lines.LineAt(pos);
+        line += static_cast<int>(std::count(text.begin() + counted, text.begin() + pos, '\n'));
+        counted = pos;
+        const int tagLine = line;
         pos += close + 2;
 
         const size_t colon = tag.find(':');
@@ -146,7 +124,7 @@ ContestLog ReadAdif(std::string_view text)
         }
         std::string_view lengthText = tag.substr(colon + 1);
         std::optional<size_t> length = FieldLength(lengthText.substr(0, lengthText.find(':')));
-        if (!IsFieldName(name) || !length) {
+        if (!IsName(name, "_") || !length) {
             problems.Add(tagLine, "not an ADIF field: <" + std::string(tag) + ">");
             continue;
         }

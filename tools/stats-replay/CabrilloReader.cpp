@@ -58,14 +58,11 @@ bool ParseFrequency(const std::string& token, Qso& qso)
 // the RST and the number is missing.
 void TakeExchange(const Tokens& exchange, bool rstColumns, std::string& rst, std::string& number)
 {
-    if (rstColumns) {
-        if (exchange.size() >= 1)
-            rst = exchange[0];
-        if (exchange.size() >= 2)
-            number = exchange[1];
-    } else if (exchange.size() >= 1) {
-        number = exchange[0];
-    }
+    const size_t numberAt = rstColumns ? 1 : 0;
+    if (rstColumns && !exchange.empty())
+        rst = exchange[0];
+    if (exchange.size() > numberAt)
+        number = exchange[numberAt];
 }
 
 void ReadQsoLine(const std::string& fields, int lineNumber, ContestLog& log, ProblemList& problems)
@@ -126,14 +123,6 @@ void ReadQsoLine(const std::string& fields, int lineNumber, ContestLog& log, Pro
     log.qsos.push_back(std::move(qso));
 }
 
-bool IsTag(const std::string& tag)
-{
-    for (unsigned char c : tag)
-        if (!std::isalnum(c) && c != '-' && c != '_')
-            return false;
-    return !tag.empty();
-}
-
 } // namespace
 
 ContestLog ReadCabrillo(std::string_view text)
@@ -149,7 +138,7 @@ ContestLog ReadCabrillo(std::string_view text)
             continue;
         const size_t colon = line.find(':');
         const std::string tag = colon == std::string::npos ? "" : line.substr(0, colon);
-        if (!IsTag(tag)) {
+        if (!IsName(tag, "-_")) {
             problems.Add(lineNumber, "not a Cabrillo line");
             continue;
         }

@@ -2,22 +2,16 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <tuple>
 
+#include "platform/COleDateTime.h"
 #include "platform/CString.h"
 #include "platform/TextFiles.h"
 
 namespace {
 
 constexpr const char* kDigits = "0123456789";
-
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int year, int month)
-{
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
 
 auto AsTuple(const QsoTime& t) { return std::tie(t.year, t.month, t.day, t.hour, t.minute); }
 
@@ -81,13 +75,12 @@ ContestLog ProblemOnly(std::string message)
 
 bool IsValidQsoTime(const QsoTime& t)
 {
-    return t.year >= 1900 && t.year <= 9999 && t.month >= 1 && t.month <= 12 && t.day >= 1
-        && t.day <= DaysInMonth(t.year, t.month) && t.hour >= 0 && t.hour <= 23 && t.minute >= 0 && t.minute <= 59;
+    // The host's date-time value checks the calendar; it takes years from 100 on.
+    return t.year >= 1900
+        && COleDateTime(t.year, t.month, t.day, t.hour, t.minute, 0).GetStatus() == COleDateTime::valid;
 }
 
 bool operator==(const QsoTime& a, const QsoTime& b) { return AsTuple(a) == AsTuple(b); }
-
-bool operator!=(const QsoTime& a, const QsoTime& b) { return !(a == b); }
 
 bool operator<(const QsoTime& a, const QsoTime& b) { return AsTuple(a) < AsTuple(b); }
 
@@ -157,11 +150,19 @@ std::vector<std::string_view> TextLines(std::string_view text)
     std::vector<std::string_view> lines;
     for (std::string_view line : SplitLines(text)) {
         // SplitLines ends a line at LF or CR LF; a CR left in it is a line end of its own.
-        for (size_t cr; (cr = line.find('\r')) != std::string_view::npos; line.remove_prefix(cr + 1))
-            lines.push_back(line.substr(0, cr));
-        lines.push_back(line);
+        const std::vector<std::string_view> pieces = Split(line, '\r');
+        lines.insert(lines.end(), pieces.begin(), pieces.end());
     }
     return lines;
+}
+
+std::vector<std::string_view> Split(std::string_view text, char separator)
+{
+    std::vector<std::string_view> pieces;
+    for (size_t end; (end = text.find(separator)) != std::string_view::npos; text.remove_prefix(end + 1))
+        pieces.push_back(text.substr(0, end));
+    pieces.push_back(text);
+    return pieces;
 }
 
 std::string Trimmed(std::string_view text) { return CString(text.data(), text.size()).Trim(); }
@@ -172,6 +173,13 @@ std::string ToUpper(std::string_view text)
     for (char& c : upper)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return upper;
+}
+
+bool IsName(std::string_view text, std::string_view punctuation)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [punctuation](unsigned char c) {
+        return std::isalnum(c) || punctuation.find(static_cast<char>(c)) != std::string_view::npos;
+    });
 }
 
 size_t FindNoCase(std::string_view text, std::string_view wanted)
@@ -199,13 +207,11 @@ std::optional<std::uint64_t> ParseScaledDecimal(std::string_view text, int scale
     if ((digits + fraction).empty() || (digits + fraction).find_first_not_of(kDigits) != std::string::npos)
         return std::nullopt;
     const size_t scale = static_cast<size_t>(scaleDigits);
-    digits += fraction.substr(0, scale);
-    digits.append(scale - std::min(fraction.size(), scale), '0');
-    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
-    // 2^48 has 15 digits.
-    if (digits.size() > 15)
+    digits += (fraction + std::string(scale, '0')).substr(0, scale);
+    // More digits than 64 bits hold are out of range as much as values from 2^48 up.
+    std::uint64_t value = 0;
+    if (std::from_chars(digits.data(), digits.data() + digits.size(), value).ec == std::errc::result_out_of_range)
         return std::nullopt;
-    const std::uint64_t value = digits.empty() ? 0 : std::stoull(digits);
     return value < (std::uint64_t{1} << 48) ? std::optional<std::uint64_t>(value) : std::nullopt;
 }
 

@@ -20,7 +20,6 @@ struct QsoTime {
 
 bool IsValidQsoTime(const QsoTime& time);
 bool operator==(const QsoTime& a, const QsoTime& b);
-bool operator!=(const QsoTime& a, const QsoTime& b);
 bool operator<(const QsoTime& a, const QsoTime& b);
 
 struct Qso {
@@ -114,9 +113,15 @@ void SummarizeQsos(ContestLog& log);
 // The lines of a text, whose lines may end with LF, CR LF or a lone CR.
 std::vector<std::string_view> TextLines(std::string_view text);
 
+// The pieces of a text between its separators: n separators give n + 1 pieces, empty ones too.
+std::vector<std::string_view> Split(std::string_view text, char separator);
+
 // The text without blanks at either end, and in upper case (ASCII letters).
 std::string Trimmed(std::string_view text);
 std::string ToUpper(std::string_view text);
+
+// Whether the text is one or more letters, digits and characters of `punctuation`.
+bool IsName(std::string_view text, std::string_view punctuation);
 
 // Where `wanted` first occurs in `text`, letter case ignored; npos when nowhere.
 size_t FindNoCase(std::string_view text, std::string_view wanted);

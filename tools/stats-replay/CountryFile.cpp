@@ -29,25 +29,15 @@ constexpr size_t kHeaderFields = 8;
 
 bool ParseHeader(std::string_view line, CountryEntity& entity)
 {
-    std::string fields[kHeaderFields];
-    size_t count = 0;
-    size_t start = 0;
-    while (count < kHeaderFields) {
-        const size_t colon = line.find(':', start);
-        if (colon == std::string_view::npos)
-            break;
-        fields[count++] = Trimmed(line.substr(start, colon - start));
-        start = colon + 1;
-    }
-    if (count < kHeaderFields || !Trimmed(line.substr(start)).empty())
+    // Eight fields, each ended by a colon, and nothing after them.
+    const std::vector<std::string_view> fields = Split(line, ':');
+    if (fields.size() != kHeaderFields + 1 || !Trimmed(fields[kHeaderFields]).empty())
         return false;
-    std::string_view prefix = fields[7];
+    const std::string prefix = Trimmed(fields[7]);
     entity.isDxcc = prefix.empty() || prefix[0] != '*';
-    if (!entity.isDxcc)
-        prefix.remove_prefix(1);
-    entity.name = fields[0];
-    entity.continent = ToUpper(fields[3]);
-    entity.primaryPrefix = prefix;
+    entity.name = Trimmed(fields[0]);
+    entity.continent = ToUpper(Trimmed(fields[3]));
+    entity.primaryPrefix = entity.isDxcc ? prefix : prefix.substr(1);
     return !entity.name.empty() && !entity.continent.empty() && !entity.primaryPrefix.empty();
 }
 
@@ -71,16 +61,6 @@ void AddAlias(std::string_view alias, CountryEntity& entity)
     }
     if (!added.text.empty())
         entity.aliases.push_back(std::move(added));
-}
-
-// The aliases of one line, separated by commas.
-void AddAliasList(std::string_view text, CountryEntity& entity)
-{
-    for (size_t start = 0; start <= text.size();) {
-        const size_t comma = std::min(text.find(',', start), text.size());
-        AddAlias(text.substr(start, comma - start), entity);
-        start = comma + 1;
-    }
 }
 
 std::vector<CountryEntity> ParseCountryFile(std::string_view text, ProblemList& problems)
@@ -111,7 +91,8 @@ std::vector<CountryEntity> ParseCountryFile(std::string_view text, ProblemList& 
             continue;
         }
         const size_t end = line.find(';');
-        AddAliasList(line.substr(0, end), entities.back());
+        for (std::string_view alias : Split(line.substr(0, end), ','))
+            AddAlias(alias, entities.back());
         if (end != std::string_view::npos) {
             listOpen = false;
             if (!Trimmed(line.substr(end + 1)).empty())
@@ -126,38 +107,26 @@ std::vector<CountryEntity> ParseCountryFile(std::string_view text, ProblemList& 
 // Puts the entity's aliases into the table as entries of entity `index`.
 void AddAliases(const CountryEntity& entity, size_t index, CallTable& table)
 {
-    for (const CountryAlias& alias : entity.aliases) {
-        const CallTableEntry entry{index, alias.continent};
-        if (alias.exactCall)
-            table.AddExactCall(alias.text, entry);
-        else
-            table.AddPrefix(alias.text, entry);
-    }
+    for (const CountryAlias& alias : entity.aliases)
+        table.Add(alias.text, alias.exactCall, {index, alias.continent});
 }
 
 // The DXCC entity a '*' entity counts for, by the rule in CountryFile.h.
 size_t ResolveNonDxcc(const CountryEntity& entity, size_t self, const CallTable& dxccOnly)
 {
-    std::vector<std::pair<size_t, int>> votes; // in order of first vote
+    std::vector<size_t> votes; // the entity each matching alias gives, in the aliases' order
     for (const CountryAlias& alias : entity.aliases) {
         const CallTableEntry* entry =
             alias.exactCall ? dxccOnly.Find(alias.text) : dxccOnly.FindLongestPrefix(alias.text);
-        if (!entry)
-            continue;
-        auto vote = votes.begin();
-        while (vote != votes.end() && vote->first != entry->entity)
-            ++vote;
-        if (vote == votes.end())
-            votes.emplace_back(entry->entity, 1);
-        else
-            ++vote->second;
+        if (entry)
+            votes.push_back(entry->entity);
     }
-    const std::pair<size_t, int>* best = nullptr;
-    for (const auto& vote : votes)
-        if (!best || vote.second > best->second)
-            best = &vote;
-    if (best)
-        return best->first;
+    // The first of the entities with the most votes.
+    const auto count = [&votes](size_t vote) { return std::count(votes.begin(), votes.end(), vote); };
+    const auto best =
+        std::max_element(votes.begin(), votes.end(), [&](size_t a, size_t b) { return count(a) < count(b); });
+    if (best != votes.end())
+        return *best;
 
     const std::string& prefix = entity.primaryPrefix;
     const CallTableEntry* entry = dxccOnly.FindLongestPrefix(prefix.substr(0, prefix.find('/')));
@@ -192,13 +161,9 @@ PortableCall SplitPortableCall(std::string_view call)
     PortableCall result;
     result.fullCall = ToUpper(Trimmed(call));
     std::vector<std::string_view> pieces;
-    const std::string_view full = result.fullCall;
-    for (size_t start = 0; start <= full.size();) {
-        const size_t stroke = std::min(full.find('/', start), full.size());
-        if (stroke > start)
-            pieces.push_back(full.substr(start, stroke - start));
-        start = stroke + 1;
-    }
+    for (std::string_view piece : Split(result.fullCall, '/'))
+        if (!piece.empty())
+            pieces.push_back(piece);
     while (pieces.size() > 1 && IsOperatingSuffix(pieces.back()))
         pieces.pop_back();
     for (std::string_view piece : pieces)
@@ -235,15 +200,11 @@ PortableCall SplitPortableCall(std::string_view call)
 
 } // namespace
 
-void CallTable::AddExactCall(const std::string& call, const CallTableEntry& entry)
+void CallTable::Add(const std::string& text, bool exactCall, const CallTableEntry& entry)
 {
-    m_exactCalls.emplace(call, entry);
-}
-
-void CallTable::AddPrefix(const std::string& prefix, const CallTableEntry& entry)
-{
-    m_prefixes.emplace(prefix, entry);
-    m_longestPrefix = std::max(m_longestPrefix, prefix.size());
+    (exactCall ? m_exactCalls : m_prefixes).emplace(text, entry);
+    if (!exactCall)
+        m_longestPrefix = std::max(m_longestPrefix, text.size());
 }
 
 const CallTableEntry* CallTable::FindExactCall(const std::string& call) const
@@ -339,7 +300,6 @@ std::string CallPrefix(std::string_view call)
 HostQso DescribeForHost(const Qso& qso, const CountryFile& countries)
 {
     HostQso host;
-    host.qso = &qso;
     if (const auto country = countries.Lookup(qso.call)) {
         host.dxccPrefix = country->dxccPrefix;
         host.continent = country->continent;

@@ -35,9 +35,8 @@ struct CallTableEntry {
 // Finds which country-file entry a callsign belongs to.
 class CallTable {
 public:
-    // When an exact call or prefix is added twice, the first entry stays.
-    void AddExactCall(const std::string& call, const CallTableEntry& entry);
-    void AddPrefix(const std::string& prefix, const CallTableEntry& entry);
+    // An exact call or a prefix. When one is added twice, the first entry stays.
+    void Add(const std::string& text, bool exactCall, const CallTableEntry& entry);
 
     // A call written with strokes ("DL/K1ABC", "K5DJ/1", "OH2XX/P") splits into the station's
     // home call, a location prefix and a call-area digit: trailing suffixes that only tell how
@@ -104,7 +103,6 @@ std::string CallPrefix(std::string_view call);
 // What the host knows about a QSO when it calls the plug-in: the log's fields plus the worked
 // station's DXCC entity, continent and call prefix from the country file.
 struct HostQso {
-    const Qso* qso = nullptr;
     std::string dxccPrefix; // "" when the country file knows no entity for the call
     std::string continent;
     std::string callPrefix; // its last digit is the call area

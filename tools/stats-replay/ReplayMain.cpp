@@ -4,6 +4,7 @@
 #include <io.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <memory>
@@ -71,16 +72,6 @@ bool BindPlugin(const StatsModule& module, const std::string& path, StatsExports
     return missing.empty();
 }
 
-// A FindFirstFileA search, closed when it goes.
-struct FindClosing {
-    void operator()(HANDLE search) const
-    {
-        if (search != INVALID_HANDLE_VALUE)
-            FindClose(search);
-    }
-};
-using FindHandle = std::unique_ptr<void, FindClosing>;
-
 // What the console control handler puts back: the windowed host, or the settings of a replay
 // without windows.
 std::atomic<WindowedHost*> g_windowedHost{nullptr};
@@ -102,15 +93,11 @@ BOOL WINAPI OnConsoleControl(DWORD)
 
 constexpr size_t kProgressEvery = 500;
 
-void PrintText(const std::string& text)
+void PrintText(std::string text)
 {
     // The plug-in's texts end lines with CR LF; print plain line ends.
-    std::string plain;
-    plain.reserve(text.size());
-    for (char c : text)
-        if (c != '\r')
-            plain += c;
-    std::fputs(plain.c_str(), stdout);
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    std::fputs(text.c_str(), stdout);
 }
 
 const char* CheckCallMeaning(int result)
@@ -145,12 +132,7 @@ LoggedQso Logged(const Qso& qso, const HostQso& host)
     return logged;
 }
 
-std::string FormatTime(const QsoTime& t)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d%02d", t.year, t.month, t.day, t.hour, t.minute);
-    return text;
-}
+std::string FormatTime(const QsoTime& time) { return HostTime(time).Format("%Y-%m-%d %H%M"); }
 
 // Whether `path` can be written: created and removed again when it is new.
 bool CanWriteFile(const std::string& path)
@@ -275,11 +257,10 @@ void Replay::ReplayQso(const Qso& qso)
 // The plug-in names its rejected-QSO log after the contest's last day.
 void Replay::ReportRejectedQsoLog() const
 {
-    char name[64];
-    std::snprintf(name, sizeof name, "BadQSO_StatsBARTGSPRINT_%02d_%02d_%04d.txt", m_contestEnd.day, m_contestEnd.month,
-        m_contestEnd.year);
+    const CString name = HostTime(m_contestEnd).Format("BadQSO_StatsBARTGSPRINT_%d_%m_%Y.txt");
     char path[MAX_PATH];
-    if (GetFullPathNameA(name, sizeof path, path, nullptr) && GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES)
+    if (GetFullPathNameA(name.c_str(), sizeof path, path, nullptr)
+        && GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES)
         std::printf("Rejected-QSO log: %s\n", path);
 }
 
@@ -288,13 +269,14 @@ std::vector<std::string> CabrilloFilesWrittenSince(const FILETIME& since)
 {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found;
-    const FindHandle search(FindFirstFileA("*.cbr", &found));
-    if (search.get() == INVALID_HANDLE_VALUE)
+    const HANDLE search = FindFirstFileA("*.cbr", &found);
+    if (search == INVALID_HANDLE_VALUE)
         return names;
+    const std::unique_ptr<void, decltype(&FindClose)> closing(search, &FindClose);
     do {
         if (CompareFileTime(&found.ftLastWriteTime, &since) >= 0)
             names.push_back(found.cFileName);
-    } while (FindNextFileA(search.get(), &found));
+    } while (FindNextFileA(search, &found));
     return names;
 }
 

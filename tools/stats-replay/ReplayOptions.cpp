@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <set>
 
 constexpr unsigned long kMaxPaceMilliseconds = 60000;
 
@@ -51,24 +52,19 @@ std::optional<QsoTime> ParseTimeOption(const std::string& text)
 
 std::optional<ReplayOptions> ParseReplayOptions(const std::vector<std::string>& args, std::string& error)
 {
+    static const std::set<std::string> kOptionsWithValue{
+        "--cty", "--dll", "--html", "--start", "--end", "--pace", "--screenshot"};
     ReplayOptions options;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        auto value = [&]() -> const std::string* {
-            if (i + 1 < args.size())
-                return &args[++i];
-            error = arg + " needs a value";
-            return nullptr;
-        };
-        auto time = [&](std::optional<QsoTime>& target) {
-            const std::string* text = value();
-            if (!text)
-                return false;
-            target = ParseTimeOption(*text);
-            if (!target)
-                error = arg + ": not a time: " + *text;
-            return target.has_value();
-        };
+        std::string value;
+        if (kOptionsWithValue.count(arg)) {
+            if (i + 1 == args.size()) {
+                error = arg + " needs a value";
+                return std::nullopt;
+            }
+            value = args[++i];
+        }
         if (arg == "--help" || arg == "-h") {
             options.help = true;
         } else if (arg == "--verbose" || arg == "-v") {
@@ -80,31 +76,26 @@ std::optional<ReplayOptions> ParseReplayOptions(const std::vector<std::string>& 
         } else if (arg == "--windows") {
             options.windows = true;
         } else if (arg == "--screenshot") {
-            const std::string* text = value();
-            if (!text)
-                return std::nullopt;
-            options.screenshotPath = *text;
+            options.screenshotPath = value;
             options.windows = true;
         } else if (arg == "--pace") {
-            const std::string* text = value();
-            if (!text)
-                return std::nullopt;
             char* end = nullptr;
-            const unsigned long milliseconds = std::strtoul(text->c_str(), &end, 10);
-            if (text->empty() || *end != '\0' || (*text)[0] == '-' || milliseconds > kMaxPaceMilliseconds) {
-                error = "--pace: not a number of milliseconds (0 to 60000): " + *text;
+            const unsigned long milliseconds = std::strtoul(value.c_str(), &end, 10);
+            if (value.empty() || *end != '\0' || value[0] == '-' || milliseconds > kMaxPaceMilliseconds) {
+                error = "--pace: not a number of milliseconds (0 to 60000): " + value;
                 return std::nullopt;
             }
             options.paceMilliseconds = static_cast<unsigned>(milliseconds);
             options.windows = true;
         } else if (arg == "--cty" || arg == "--dll" || arg == "--html") {
-            const std::string* text = value();
-            if (!text)
-                return std::nullopt;
-            (arg == "--cty" ? options.countryFile : arg == "--dll" ? options.dllPath : options.htmlPath) = *text;
+            (arg == "--cty" ? options.countryFile : arg == "--dll" ? options.dllPath : options.htmlPath) = value;
         } else if (arg == "--start" || arg == "--end") {
-            if (!time(arg == "--start" ? options.start : options.end))
+            std::optional<QsoTime>& time = arg == "--start" ? options.start : options.end;
+            time = ParseTimeOption(value);
+            if (!time) {
+                error = arg + ": not a time: " + value;
                 return std::nullopt;
+            }
         } else if (arg.size() > 1 && arg[0] == '-') {
             error = "unknown option " + arg;
             return std::nullopt;

@@ -49,27 +49,6 @@ public:
     BOOL CreateFontIndirect(const LOGFONTA& font) { return Attach(::CreateFontIndirectA(&font)); }
 };
 
-// A dialog template's size in dialog units and its style.
-struct TemplateSize {
-    SIZE units = kFallbackUnits;
-    DWORD style = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
-};
-
-TemplateSize ReadTemplate(HMODULE plugin, int id)
-{
-    TemplateSize size;
-    HRSRC found = FindResourceA(plugin, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5) /* RT_DIALOG */);
-    HGLOBAL loaded = found ? LoadResource(plugin, found) : nullptr;
-    const auto* bytes = loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
-    if (!bytes || SizeofResource(plugin, found) < 26)
-        return size;
-    auto word = [bytes](int offset) { return *reinterpret_cast<const short*>(bytes + offset); };
-    const bool extended = word(2) == -1; // DLGTEMPLATEEX: version 1, signature 0xFFFF
-    size.style = *reinterpret_cast<const DWORD*>(bytes + (extended ? 12 : 0));
-    size.units = extended ? SIZE{word(22), word(24)} : SIZE{word(14), word(16)};
-    return size;
-}
-
 // Pixels per 4 horizontal and 8 vertical dialog units for the plug-in's dialog font.
 SIZE DialogBaseUnits()
 {
@@ -88,11 +67,23 @@ SIZE DialogBaseUnits()
     return SIZE{std::max<LONG>((text.cx / 26 + 1) / 2, 4), std::max<LONG>(metrics.tmHeight, 8)};
 }
 
+// The size of a window made from the plug-in's dialog template `id`: the template's size in
+// dialog units, converted by the base units, with the frame its style gives.
 SIZE WindowPixels(HMODULE plugin, int id, SIZE base)
 {
-    const TemplateSize size = ReadTemplate(plugin, id);
-    RECT frame{0, 0, MulDiv(size.units.cx, base.cx, 4), MulDiv(size.units.cy, base.cy, 8)};
-    AdjustWindowRectEx(&frame, size.style, FALSE, 0);
+    SIZE units = kFallbackUnits;
+    DWORD style = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
+    HRSRC found = FindResourceA(plugin, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5) /* RT_DIALOG */);
+    HGLOBAL loaded = found ? LoadResource(plugin, found) : nullptr;
+    const auto* bytes = loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
+    if (bytes && SizeofResource(plugin, found) >= 26) {
+        auto word = [bytes](int offset) { return *reinterpret_cast<const short*>(bytes + offset); };
+        const bool extended = word(2) == -1; // DLGTEMPLATEEX: version 1, signature 0xFFFF
+        style = *reinterpret_cast<const DWORD*>(bytes + (extended ? 12 : 0));
+        units = extended ? SIZE{word(22), word(24)} : SIZE{word(14), word(16)};
+    }
+    RECT frame{0, 0, MulDiv(units.cx, base.cx, 4), MulDiv(units.cy, base.cy, 8)};
+    AdjustWindowRectEx(&frame, style, FALSE, 0);
     return SIZE{frame.right - frame.left, frame.bottom - frame.top};
 }
 
@@ -210,25 +201,13 @@ std::optional<std::string> ReadKey(const std::string& file, const char* key)
     return std::string(value.data());
 }
 
-bool IsCabrilloDialog(HWND dialog)
+// The header form or the "Output" message box.
+bool IsCabrilloDialog(HWND window)
 {
-    char caption[32] = "";
-    GetWindowTextA(dialog, caption, sizeof caption);
-    const bool headerForm = GetDlgItem(dialog, kFormCallsignId) && GetDlgItem(dialog, kFormLocationId);
-    return headerForm || lstrcmpA(caption, "Output") == 0;
-}
-
-// Presses OK on a visible Cabrillo dialog of this process.
-BOOL CALLBACK ConfirmDialog(HWND window, LPARAM)
-{
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
     char className[16] = "";
     GetClassNameA(window, className, sizeof className);
-    if (process == GetCurrentProcessId() && IsWindowVisible(window) && lstrcmpA(className, "#32770") == 0
-        && IsCabrilloDialog(window))
-        PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    return TRUE;
+    const bool headerForm = GetDlgItem(window, kFormCallsignId) && GetDlgItem(window, kFormLocationId);
+    return lstrcmpA(className, "#32770") == 0 && (headerForm || WindowText(window) == "Output");
 }
 
 } // namespace
@@ -306,8 +285,11 @@ DialogConfirmer::~DialogConfirmer()
 DWORD WINAPI DialogConfirmer::Watch(LPVOID self)
 {
     auto* confirmer = static_cast<DialogConfirmer*>(self);
+    // This thread owns no windows, so the visible windows of the other threads are all of them.
     while (WaitForSingleObject(confirmer->m_stop.Get(), kPollMilliseconds) == WAIT_TIMEOUT)
-        EnumWindows(ConfirmDialog, 0);
+        for (HWND window : OtherThreadsWindows())
+            if (IsCabrilloDialog(window))
+                PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     return 0;
 }
 
