@@ -21,7 +21,7 @@ constexpr COLORREF kDisabledLabel = RGB(128, 128, 128);
 
 // One button of the window: the multiplier it shows, its control and its flag in m_worked.
 struct MarkButton {
-    const char* code;
+    CString code;
     int controlId;
     int flag;
 };
