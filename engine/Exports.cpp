@@ -1,5 +1,6 @@
 #include "engine/Exports.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "engine/Admission.h"
@@ -25,8 +26,6 @@ Result Guarded(Result fallback, Work work) noexcept
         return fallback;
     }
 }
-
-bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
 
 } // namespace
 
@@ -90,10 +89,7 @@ int STATS_CDECL IsValidExchg0(const char* receivedExchange, const char*, const c
     const size_t length = strnlen(receivedExchange, 5);
     if (length != 3 && length != 4)
         return 0;
-    for (size_t i = 0; i < length; ++i)
-        if (!IsDecimalDigit(receivedExchange[i]))
-            return 0;
-    return 1;
+    return std::all_of(receivedExchange, receivedExchange + length, [](char c) { return c >= '0' && c <= '9'; });
 }
 
 unsigned long STATS_CDECL setVersion(const char*)
