@@ -9,10 +9,14 @@ namespace {
 
 const char* const kLogTimeFormat = "%Y-%m-%d %H%M";
 
-void LogRejected(ContestState& state, const QsoArguments& qso, int frequencyKhz, const char* reason)
+int FrequencyKhz(const QsoArguments& qso) { return static_cast<int>(qso.frequencyHz / 1000); }
+
+// Gives the QSO its line in the rejected-QSO log, with `reason`. Returns 0, AddData0's answer for a
+// rejected QSO.
+int LogRejected(ContestState& state, const QsoArguments& qso, const char* reason)
 {
     RejectedQsoLog::RejectedQsoLine line;
-    line.frequencyKhz = frequencyKhz;
+    line.frequencyKhz = FrequencyKhz(qso);
     line.mode = qso.mode;
     line.time = qso.time.Format(kLogTimeFormat);
     line.ownCall = qso.ownCall;
@@ -23,11 +27,13 @@ void LogRejected(ContestState& state, const QsoArguments& qso, int frequencyKhz,
     line.receivedExchange = qso.receivedExchange;
     line.reason = reason;
     RejectedQsoLog::Append(state.badQsoFileName, line, state.badQsoBacklog);
+    return 0;
 }
 
-bool IsDuplicateOf(const CInfo& stored, const CInfo& record)
+// A stored QSO with the same call, band and mode as `qso` makes it a duplicate.
+bool SameCallBandMode(const CInfo& stored, const QsoArguments& qso)
 {
-    return stored.call == record.call && stored.band == record.band && stored.mode == record.mode;
+    return stored.call == qso.call && stored.band == qso.band && stored.mode == qso.mode;
 }
 
 // Two QSO times are the same when their status is and, for valid times, their value is;
@@ -47,8 +53,7 @@ int FindStored(const ContestState& state, const QsoArguments& key)
 {
     for (int i = 0; i < state.qsoList.GetSize(); ++i) {
         const CInfo& stored = state.qsoList[i];
-        if (stored.call == key.call && stored.band == key.band && stored.mode == key.mode
-            && SameQsoTime(stored.time, key.time))
+        if (SameCallBandMode(stored, key) && SameQsoTime(stored.time, key.time))
             return i;
     }
     return -1;
@@ -60,18 +65,20 @@ int AddQso(const QsoArguments& qso)
 {
     ContestLock lock = LockContest();
     ContestState& state = Contest();
+    // Band, mode and serial numbers, in this order; a band that passes counts as worked even when
+    // a later check rejects the QSO.
+    if (!state.permittedBands.Contains(qso.band))
+        return LogRejected(state, qso, RejectedQsoLog::kWrongBand);
+    if (!state.bandsWorked.Has(qso.band))
+        state.bandsWorked.Add(qso.band);
+    if (!state.permittedModes.Contains(qso.mode))
+        return LogRejected(state, qso, RejectedQsoLog::kWrongMode);
+    if (qso.receivedExchange.IsEmpty() || qso.sentExchange.IsEmpty())
+        return LogRejected(state, qso, RejectedQsoLog::kNoRxNumber);
 
     CInfo record;
     record.time = qso.time;
-    record.frequencyKhz = static_cast<int>(qso.frequencyHz / 1000);
-
-    if (!state.permittedBands.Contains(qso.band)) {
-        LogRejected(state, qso, record.frequencyKhz, RejectedQsoLog::kWrongBand);
-        return 0;
-    }
-    if (!state.bandsWorked.Has(qso.band))
-        state.bandsWorked.Add(qso.band);
-
+    record.frequencyKhz = FrequencyKhz(qso);
     record.call = qso.call;
     record.dxccPrefix = qso.dxccPrefix;
     record.continent = qso.continent;
@@ -81,22 +88,13 @@ int AddQso(const QsoArguments& qso)
     record.sentRst = qso.sentRst;
     record.receivedExchange = qso.receivedExchange;
     record.sentExchange = qso.sentExchange;
-
-    if (!state.permittedModes.Contains(qso.mode)) {
-        LogRejected(state, qso, record.frequencyKhz, RejectedQsoLog::kWrongMode);
-        return 0;
-    }
-    if (qso.receivedExchange.IsEmpty() || qso.sentExchange.IsEmpty()) {
-        LogRejected(state, qso, record.frequencyKhz, RejectedQsoLog::kNoRxNumber);
-        return 0;
-    }
     SetAreaDigit(record, qso.dxccPrefix, qso.callPrefix);
 
     for (const CInfo& stored : state.qsoList) {
-        if (IsDuplicateOf(stored, record)) {
+        if (SameCallBandMode(stored, qso)) {
             record.isDupe = 1;
             record.dupeCount = 1;
-            LogRejected(state, qso, record.frequencyKhz, RejectedQsoLog::kDupe);
+            LogRejected(state, qso, RejectedQsoLog::kDupe);
             break;
         }
     }

@@ -52,8 +52,7 @@ void ReadHostVersion(const CString& hostFolder, CString& version)
         version = kNoHostSettings;
         return;
     }
-    LineReader reader(folder + kHostSettingsName);
-    for (CString line; reader.ReadLine(line);) {
+    for (const CString& line : ReadAllLines(folder + kHostSettingsName).value_or(std::vector<CString>())) {
         if (line.find(kHostVersionKey) != std::string::npos) {
             version = line.size() > 5 ? line.substr(5) : std::string();
             return;

@@ -1,5 +1,6 @@
 #include "engine/Exports.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "engine/Admission.h"
@@ -26,57 +27,25 @@ Result Guarded(Result fallback, Work work) noexcept
     }
 }
 
-QsoArguments ReadQso(const char* ownCall, const char* call, const COleDateTime* time, unsigned int frequencyHz,
-    const char* mode, const char* sentRst, const char* receivedRst, const char* sentExchange,
-    const char* receivedExchange, const char* callPrefix, const char* dxccPrefix, const char* continent,
-    const char* band)
-{
-    QsoArguments qso;
-    qso.ownCall = ownCall;
-    qso.call = call;
-    qso.time = COleDateTime::FromHost(time);
-    qso.frequencyHz = frequencyHz;
-    qso.mode = mode;
-    qso.sentRst = sentRst;
-    qso.receivedRst = receivedRst;
-    qso.sentExchange = sentExchange;
-    qso.receivedExchange = receivedExchange;
-    qso.callPrefix = callPrefix;
-    qso.dxccPrefix = dxccPrefix;
-    qso.continent = continent;
-    qso.band = band;
-    return qso;
-}
-
-bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
-
 } // namespace
 
 extern "C" {
 
-int STATS_CDECL AddData0(const char* ownCall, const char* call, COleDateTime* time, COleDateTime*, COleDateTime*,
-    COleDateTime*, unsigned int, unsigned int frequencyHz, const char* mode, const char* sentRst,
-    const char* receivedRst, const char* sentExchange, const char* receivedExchange, const char*, const char*,
-    const char*, const char*, const char*, const char*, const char*, const char*, const char* callPrefix,
-    const char* dxccPrefix, int, int, int, double, double, const char*, const char*, const char* continent,
-    const char* band, const char*)
+// The argument structs list their fields in the order of the exports' parameters.
+
+int STATS_CDECL AddData0(STATS_QSO_PARAMETERS)
 {
     return Guarded(0, [&] {
-        return AddQso(ReadQso(ownCall, call, time, frequencyHz, mode, sentRst, receivedRst, sentExchange,
-            receivedExchange, callPrefix, dxccPrefix, continent, band));
+        return AddQso({ownCall, call, COleDateTime::FromHost(time), frequencyHz, mode, sentRst, receivedRst,
+            sentExchange, receivedExchange, callPrefix, dxccPrefix, continent, band});
     });
 }
 
-int STATS_CDECL RemoveData0(const char* ownCall, const char* call, COleDateTime* time, COleDateTime*, COleDateTime*,
-    COleDateTime*, unsigned int, unsigned int frequencyHz, const char* mode, const char* sentRst,
-    const char* receivedRst, const char* sentExchange, const char* receivedExchange, const char*, const char*,
-    const char*, const char*, const char*, const char*, const char*, const char*, const char* callPrefix,
-    const char* dxccPrefix, int, int, int, double, double, const char*, const char*, const char* continent,
-    const char* band, const char*)
+int STATS_CDECL RemoveData0(STATS_QSO_PARAMETERS)
 {
     return Guarded(1, [&] {
-        return RemoveQso(ReadQso(ownCall, call, time, frequencyHz, mode, sentRst, receivedRst, sentExchange,
-            receivedExchange, callPrefix, dxccPrefix, continent, band));
+        return RemoveQso({ownCall, call, COleDateTime::FromHost(time), frequencyHz, mode, sentRst, receivedRst,
+            sentExchange, receivedExchange, callPrefix, dxccPrefix, continent, band});
     });
 }
 
@@ -86,14 +55,8 @@ int STATS_CDECL ResetStats0(const char* hostFolder, int cabrilloMode, const char
     double, const char*, const char*, const char*)
 {
     return Guarded(1, [&] {
-        ContestStartArguments start;
-        start.hostFolder = hostFolder;
-        start.cabrilloMode = cabrilloMode;
-        start.contestant = contestant;
-        start.contestStart = COleDateTime::FromHost(contestStart);
-        start.contestEnd = COleDateTime::FromHost(contestEnd);
-        start.ownDxccPrefix = ownDxccPrefix;
-        StartContest(start);
+        StartContest({hostFolder, cabrilloMode, contestant, COleDateTime::FromHost(contestStart),
+            COleDateTime::FromHost(contestEnd), ownDxccPrefix});
         return 1;
     });
 }
@@ -104,15 +67,7 @@ int STATS_CDECL CheckCall0(const char* call, unsigned int, unsigned int, const c
     const char*, const char* band, const char* secondBand, char*, char*)
 {
     return Guarded(static_cast<int>(kNotContestQso), [&] {
-        CallCheckArguments entered;
-        entered.call = call;
-        entered.mode = mode;
-        entered.callPrefix = callPrefix;
-        entered.dxccPrefix = dxccPrefix;
-        entered.continent = continent;
-        entered.band = band;
-        entered.secondBand = secondBand;
-        return CheckCall(entered);
+        return CheckCall({call, mode, callPrefix, dxccPrefix, continent, band, secondBand});
     });
 }
 
@@ -134,10 +89,7 @@ int STATS_CDECL IsValidExchg0(const char* receivedExchange, const char*, const c
     const size_t length = strnlen(receivedExchange, 5);
     if (length != 3 && length != 4)
         return 0;
-    for (size_t i = 0; i < length; ++i)
-        if (!IsDecimalDigit(receivedExchange[i]))
-            return 0;
-    return 1;
+    return std::all_of(receivedExchange, receivedExchange + length, [](char c) { return c >= '0' && c <= '9'; });
 }
 
 unsigned long STATS_CDECL setVersion(const char*)

@@ -12,19 +12,18 @@
 
 extern "C" {
 
-int STATS_CDECL AddData0(const char* ownCall, const char* call, COleDateTime* time, COleDateTime*, COleDateTime*,
-    COleDateTime*, unsigned int, unsigned int frequencyHz, const char* mode, const char* sentRst,
-    const char* receivedRst, const char* sentExchange, const char* receivedExchange, const char*, const char*,
-    const char*, const char*, const char*, const char*, const char*, const char*, const char* callPrefix,
-    const char* dxccPrefix, int, int, int, double, double, const char*, const char*, const char* continent,
-    const char* band, const char*);
+// AddData0 and RemoveData0 take the same 33 arguments; the plug-in reads the named ones.
+// clang-format off
+#define STATS_QSO_PARAMETERS                                                                                          \
+    const char* ownCall, const char* call, COleDateTime* time, COleDateTime*, COleDateTime*, COleDateTime*,           \
+    unsigned int, unsigned int frequencyHz, const char* mode, const char* sentRst, const char* receivedRst,           \
+    const char* sentExchange, const char* receivedExchange, const char*, const char*, const char*, const char*,       \
+    const char*, const char*, const char*, const char*, const char* callPrefix, const char* dxccPrefix, int, int,     \
+    int, double, double, const char*, const char*, const char* continent, const char* band, const char*
+// clang-format on
 
-int STATS_CDECL RemoveData0(const char* ownCall, const char* call, COleDateTime* time, COleDateTime*, COleDateTime*,
-    COleDateTime*, unsigned int, unsigned int frequencyHz, const char* mode, const char* sentRst,
-    const char* receivedRst, const char* sentExchange, const char* receivedExchange, const char*, const char*,
-    const char*, const char*, const char*, const char*, const char*, const char*, const char* callPrefix,
-    const char* dxccPrefix, int, int, int, double, double, const char*, const char*, const char* continent,
-    const char* band, const char*);
+int STATS_CDECL AddData0(STATS_QSO_PARAMETERS);
+int STATS_CDECL RemoveData0(STATS_QSO_PARAMETERS);
 
 int STATS_CDECL ResetStats0(const char* hostFolder, int cabrilloMode, const char* contestant,
     COleDateTime* contestStart, COleDateTime* contestEnd, const char*, const char*, const char*, const char*,

@@ -59,14 +59,12 @@ void SpotMacroSent(double frequencyHz)
 
 int BandIndexOfFrequency(double frequencyHz)
 {
+    // The whole megahertz of each band of g_uiBands.
+    const double bandMegahertz[kUiBandCount] = {1, 3, 7, 14, 21, 28};
     const double megahertz = std::trunc(frequencyHz / 1000000.0);
-    const struct {
-        double megahertz;
-        int index;
-    } bands[] = {{1, 0}, {3, 1}, {7, 2}, {14, 3}, {21, 4}, {28, 5}};
-    for (const auto& band : bands)
-        if (megahertz == band.megahertz)
-            return band.index;
+    for (int index = 0; index < kUiBandCount; ++index)
+        if (megahertz == bandMegahertz[index])
+            return index;
     return -1;
 }
 

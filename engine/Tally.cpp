@@ -17,12 +17,11 @@ CString SortKey(const CString& band)
     return band.size() >= kBandSortWidth ? band : CString(std::string(kBandSortWidth - band.size(), '0') + band);
 }
 
+// The worked bands are distinct spellings of the permitted bands, so no two have the same key and
+// any sort gives the one order.
 void SortBandsDescending(CStringArray& bands)
 {
-    for (int i = 0; i + 1 < bands.GetSize(); ++i)
-        for (int j = i + 1; j < bands.GetSize(); ++j)
-            if (SortKey(bands[i]) < SortKey(bands[j]))
-                std::swap(bands[i], bands[j]);
+    std::sort(bands.begin(), bands.end(), [](const CString& a, const CString& b) { return SortKey(b) < SortKey(a); });
 }
 
 // Where a multiplier is credited: the band (its place in the sorted band order) and the QSO

@@ -83,13 +83,12 @@ COleDateTime::COleDateTime(int year, int month, int day, int hour, int minute, i
 
 COleDateTime COleDateTime::FromHost(const COleDateTime* hostValue)
 {
-    COleDateTime copy;
     if (!hostValue) {
-        copy.m_status = null;
-        return copy;
+        COleDateTime none;
+        none.m_status = null;
+        return none;
     }
-    copy.m_dt = hostValue->m_dt;
-    copy.m_status = hostValue->m_status;
+    COleDateTime copy = *hostValue;
     if (copy.GetStatus() == valid && !(copy.m_dt >= kFirstDay && copy.m_dt < kEndDay))
         copy.m_status = invalid;
     return copy;

@@ -26,9 +26,8 @@ public:
     }
     void RemoveAt(int index) { items_.erase(items_.begin() + index); }
     void RemoveAll() { items_.clear(); }
-    const T& GetAt(int index) const { return items_.at(static_cast<size_t>(index)); }
     T& operator[](int index) { return items_.at(static_cast<size_t>(index)); }
-    const T& operator[](int index) const { return GetAt(index); }
+    const T& operator[](int index) const { return items_.at(static_cast<size_t>(index)); }
 
     auto begin() { return items_.begin(); }
     auto end() { return items_.end(); }

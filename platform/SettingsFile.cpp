@@ -49,26 +49,20 @@ struct SectionSpan {
     size_t end = 0;    // one past the last non-blank line of the section
 };
 
+// The first section of that name.
 SectionSpan FindSection(const std::vector<CString>& lines, const std::string& section)
 {
-    SectionSpan span;
-    for (size_t i = 0; i < lines.size(); ++i) {
+    for (size_t header = 0; header < lines.size(); ++header) {
         std::string name;
-        if (!IsSectionLine(lines[i], &name))
+        if (!IsSectionLine(lines[header], &name) || !CString(name).EqualsNoCase(section))
             continue;
-        if (span.found)
-            break;
-        if (CString(name).EqualsNoCase(section)) {
-            span = {true, i, i + 1};
-            continue;
-        }
-    }
-    if (span.found) {
-        for (size_t i = span.header + 1; i < lines.size() && !IsSectionLine(lines[i]); ++i)
+        SectionSpan span{true, header, header + 1};
+        for (size_t i = header + 1; i < lines.size() && !IsSectionLine(lines[i]); ++i)
             if (!Trimmed(lines[i]).empty())
                 span.end = i + 1;
+        return span;
     }
-    return span;
+    return SectionSpan();
 }
 
 } // namespace

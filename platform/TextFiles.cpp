@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 
 std::string NativePath(const std::string& path)
@@ -14,17 +15,6 @@ std::string NativePath(const std::string& path)
     std::replace(native.begin(), native.end(), '\\', '/');
     return native;
 #endif
-}
-
-LineReader::LineReader(const std::string& path) : stream_(NativePath(path), std::ios::binary) { }
-
-bool LineReader::ReadLine(CString& line)
-{
-    if (!stream_.is_open() || !std::getline(stream_, line))
-        return false;
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    return true;
 }
 
 std::optional<std::vector<CString>> ReadAllLines(const std::string& path)

@@ -1,8 +1,7 @@
 #pragma once
-// Text files as the plug-in uses them: relative Windows-style paths, line-by-line reading
+// Text files as the plug-in uses them: relative Windows-style paths, reading by lines
 // (LF or CR LF line ends removed), and whole-file replacement and appending that never leave a
 // half-written file behind.
-#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,26 +12,15 @@
 // The path as this system's file functions take it: a "\" separator becomes "/" on POSIX.
 std::string NativePath(const std::string& path);
 
-class LineReader {
-public:
-    explicit LineReader(const std::string& path);
-    bool IsOpen() const { return stream_.is_open(); }
-    // Reads the next line without its line end; false at the end of the file.
-    bool ReadLine(CString& line);
-
-private:
-    std::ifstream stream_;
-};
-
-// Every line of the file, or nothing when it cannot be opened.
+// Every line of the file as SplitLines cuts it, or nothing when it cannot be opened.
 std::optional<std::vector<CString>> ReadAllLines(const std::string& path);
 
 // The whole content of the file, at most `maxBytes` of it (so that a wrong path, such as a device,
 // cannot exhaust memory), or nothing when it cannot be opened.
 std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxBytes = std::string::npos);
 
-// The lines of `content` as LineReader reads them: split at each LF, a CR before the LF
-// removed, a last line without LF kept. The views point into `content`.
+// The lines of `content`: split at each LF, a CR before the LF removed, a last line without LF
+// kept. The views point into `content`.
 std::vector<std::string_view> SplitLines(std::string_view content);
 
 // Writes `content` to a temporary file beside `path` and then moves it over `path`, so a

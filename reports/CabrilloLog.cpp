@@ -31,9 +31,10 @@ CString OneLine(CString value)
 // operator's line breaks, CR LF, CR or LF.
 CString SoapboxLines(const CString& soapbox)
 {
-    CString text = ReplaceAll(soapbox, kSoapboxLineBreak, "\n");
-    text = ReplaceAll(text, "\r\n", "\n");
-    text = ReplaceAll(text, "\r", "\n");
+    CString text = soapbox;
+    text.Replace(kSoapboxLineBreak, "\n");
+    text.Replace("\r\n", "\n");
+    text.Replace("\r", "\n");
     CString lines;
     size_t from = 0;
     for (;;) {
@@ -48,15 +49,6 @@ CString SoapboxLines(const CString& soapbox)
 CString TagLine(const char* tag, const CString& value) { return tag + OneLine(value) + "\r\n"; }
 
 } // namespace
-
-CString ReplaceAll(const CString& text, const CString& find, const CString& replacement, int* count)
-{
-    CString result = text;
-    const int replaced = result.Replace(find, replacement);
-    if (count)
-        *count = replaced;
-    return result;
-}
 
 CString CabrilloFileBaseName(const CString& callsign)
 {
@@ -98,8 +90,8 @@ int CabrilloLog::EditHeader(const CString& newCallsign, CabrilloHeaderForm& form
     email = settings.ReadString("Email");
     club = settings.ReadString("Club");
     soapbox = settings.ReadString("SoapBox");
-    soapbox = ReplaceAll(soapbox, kStoredCr, "\r");
-    soapbox = ReplaceAll(soapbox, kStoredLf, "\n");
+    soapbox.Replace(kStoredCr, "\r");
+    soapbox.Replace(kStoredLf, "\n");
 
     CabrilloHeader edited = *this;
     if (!form.Edit(edited))
@@ -109,8 +101,8 @@ int CabrilloLog::EditHeader(const CString& newCallsign, CabrilloHeaderForm& form
     edited.claimed = claimed;
     static_cast<CabrilloHeader&>(*this) = edited;
 
-    soapbox = ReplaceAll(soapbox, "\r", kStoredCr);
-    soapbox = ReplaceAll(soapbox, "\n", kStoredLf);
+    soapbox.Replace("\r", kStoredCr);
+    soapbox.Replace("\n", kStoredLf);
 
     settings.WriteString("Operators", operators);
     settings.WriteString("Name", name);
@@ -132,8 +124,8 @@ int CabrilloLog::EditHeader(const CString& newCallsign, CabrilloHeaderForm& form
     settings.WriteString("Club", club);
     settings.WriteString("SoapBox", soapbox);
 
-    soapbox = ReplaceAll(soapbox, kStoredCr, kSoapboxLineBreak);
-    soapbox = ReplaceAll(soapbox, kStoredLf, "");
+    soapbox.Replace(kStoredCr, kSoapboxLineBreak);
+    soapbox.Replace(kStoredLf, "");
 
     qsoLines.clear();
     return 1;

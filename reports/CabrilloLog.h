@@ -67,7 +67,3 @@ public:
 // The name the Cabrillo file gets for this callsign, without ".cbr": characters that cannot
 // stand in a file name become "_", blanks at both ends go, and an empty result is "ZEPC".
 CString CabrilloFileBaseName(const CString& callsign);
-
-// `text` with every occurrence of `find` replaced, searched left to right in the part not yet
-// replaced. `count`, when given, receives the number of replacements.
-CString ReplaceAll(const CString& text, const CString& find, const CString& replacement, int* count = nullptr);

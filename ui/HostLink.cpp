@@ -30,14 +30,13 @@ void Invoke(IDispatch* host, DISPID id, WORD kind, VARIANT* argument, Variant& r
         throw HostCallFailed(hr);
 }
 
-std::wstring WideText(const char* text)
+// `text`, in the thread's ANSI code page, as a new BSTR.
+BSTR WideText(const char* text)
 {
-    const int length = MultiByteToWideChar(CP_THREAD_ACP, 0, text, -1, nullptr, 0);
-    if (length <= 1)
-        return std::wstring();
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_THREAD_ACP, 0, text, -1, &wide[0], length);
-    wide.pop_back();
+    const int length = MultiByteToWideChar(CP_THREAD_ACP, 0, text, -1, nullptr, 0); // with its NUL
+    const BSTR wide = SysAllocStringLen(nullptr, length > 1 ? static_cast<UINT>(length - 1) : 0);
+    if (wide && length > 1)
+        MultiByteToWideChar(CP_THREAD_ACP, 0, text, -1, wide, length);
     return wide;
 }
 
@@ -133,10 +132,9 @@ void HostLink::RunMacro(const char* text) const
 {
     if (!m_host)
         return;
-    const std::wstring wide = WideText(text ? text : "");
     Variant argument;
     argument.vt = VT_BSTR;
-    argument.bstrVal = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
+    argument.bstrVal = WideText(text ? text : "");
     Variant result;
     Invoke(m_host.Get(), kMacroId, DISPATCH_METHOD, &argument, result);
 }

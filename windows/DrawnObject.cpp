@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -47,10 +48,9 @@ void DrawnRect::DrawBorder(CDC* dc, RECT rect, int depth)
             light = PaletteGrey(192 + 63 / ring);
             dark = PaletteGrey(255 / (ring + 1));
         }
-        if (depth >= 0)
-            dc->Draw3dRect(rect, light, dark);
-        else
-            dc->Draw3dRect(rect, dark, light);
+        if (depth < 0)
+            std::swap(light, dark);
+        dc->Draw3dRect(rect, light, dark);
         rect = Shrunk(rect, 1);
     }
 }

@@ -21,7 +21,7 @@ constexpr COLORREF kDisabledLabel = RGB(128, 128, 128);
 
 // One button of the window: the multiplier it shows, its control and its flag in m_worked.
 struct MarkButton {
-    const char* code;
+    CString code;
     int controlId;
     int flag;
 };
@@ -62,6 +62,7 @@ protected:
         const std::array<MarkButton, N>& table)
         : CPluginWindow(templateId, resources, place, onTop), m_table(table)
     {
+        m_exchanged.fill(-1);
     }
 
     // DDX_Check of each button with the flag it shows. A mark that the control already holds
@@ -103,16 +104,9 @@ protected:
 
     CBrush m_background;
     std::array<int, N> m_worked{};
-    std::array<int, N> m_exchanged = FilledWith(-1); // the marks last put into the controls
+    std::array<int, N> m_exchanged; // the marks last put into the controls; -1 before the first
     std::array<CAdvancedButton, N> m_buttons;
 
 private:
-    static std::array<int, N> FilledWith(int value)
-    {
-        std::array<int, N> values;
-        values.fill(value);
-        return values;
-    }
-
     const std::array<MarkButton, N>& m_table;
 };

@@ -52,8 +52,6 @@ bool CButton::ReflectDrawItem(LPARAM drawItem)
     return true;
 }
 
-void CButton::DrawItem(LPDRAWITEMSTRUCT) { }
-
 LRESULT CButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     return CallWindowProcA(m_originalProc, m_hWnd, message, wParam, lParam);

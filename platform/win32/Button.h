@@ -45,10 +45,9 @@ public:
     {
         return ::RedrawWindow(m_hWnd, rect, region, flags);
     }
-    BOOL InvalidateRect(const RECT* rect, BOOL erase) const { return ::InvalidateRect(m_hWnd, rect, erase); }
 
     // Paints an owner-drawn button. The default paints nothing.
-    virtual void DrawItem(LPDRAWITEMSTRUCT item);
+    virtual void DrawItem(LPDRAWITEMSTRUCT) { }
 
 protected:
     // Runs on the control just before it is subclassed.

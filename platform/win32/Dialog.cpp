@@ -41,20 +41,19 @@ CDialog::~CDialog()
         SetWindowLongPtrA(m_hWnd, DWLP_USER, 0);
 }
 
-HWND CDialog::CreateWindowFromTemplate(HWND parent)
+BOOL CDialog::Create(HWND parent)
 {
     m_ended = false;
     return CreateDialogParamA(
-        m_resources, MAKEINTRESOURCEA(m_templateId), parent, DialogProc, reinterpret_cast<LPARAM>(this));
+               m_resources, MAKEINTRESOURCEA(m_templateId), parent, DialogProc, reinterpret_cast<LPARAM>(this))
+        != nullptr;
 }
-
-BOOL CDialog::Create(HWND parent) { return CreateWindowFromTemplate(parent) != nullptr; }
 
 BOOL CDialog::DestroyWindow() { return m_hWnd && ::DestroyWindow(m_hWnd); }
 
 INT_PTR CDialog::DoModal()
 {
-    if (!CreateWindowFromTemplate(m_parent))
+    if (!Create(m_parent))
         return -1;
     const bool ownerWasEnabled = m_parent && !EnableWindow(m_parent, FALSE);
     if (!m_ended)

@@ -65,7 +65,6 @@ protected:
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void FillListsFromInitialData();
-    HWND CreateWindowFromTemplate(HWND parent);
     void RunModalLoop();
 
     UINT m_templateId;

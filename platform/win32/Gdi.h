@@ -15,7 +15,7 @@ template <class Handle>
 class CGdiObjectT {
 public:
     CGdiObjectT() = default;
-    ~CGdiObjectT() { DeleteObject(); }
+    ~CGdiObjectT() { Attach(nullptr); }
     CGdiObjectT(CGdiObjectT&& other) noexcept : m_handle(std::exchange(other.m_handle, nullptr)) { }
     CGdiObjectT& operator=(CGdiObjectT&& other) noexcept
     {
@@ -26,21 +26,14 @@ public:
     CGdiObjectT(const CGdiObjectT&) = delete;
     CGdiObjectT& operator=(const CGdiObjectT&) = delete;
 
-    Handle GetSafeHandle() const { return m_handle; }
     operator Handle() const { return m_handle; }
 
-    // Deletes the object now; TRUE when there was one and the system deleted it.
-    BOOL DeleteObject()
-    {
-        const BOOL deleted = m_handle && ::DeleteObject(m_handle);
-        m_handle = nullptr;
-        return deleted;
-    }
-
 protected:
+    // Deletes the object held and takes `handle`; TRUE when that is an object.
     BOOL Attach(Handle handle)
     {
-        DeleteObject();
+        if (m_handle)
+            ::DeleteObject(m_handle);
         m_handle = handle;
         return m_handle != nullptr;
     }
@@ -58,9 +51,7 @@ public:
 
 class CPen : public CGdiObjectT<HPEN> {
 public:
-    CPen() = default;
-    CPen(int style, int width, COLORREF colour) { CreatePen(style, width, colour); }
-    BOOL CreatePen(int style, int width, COLORREF colour) { return Attach(::CreatePen(style, width, colour)); }
+    CPen(int style, int width, COLORREF colour) { Attach(::CreatePen(style, width, colour)); }
 };
 
 class CBitmap : public CGdiObjectT<HBITMAP> {
@@ -81,7 +72,6 @@ public:
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
 
-    HDC GetSafeHdc() const { return m_hDC; }
     operator HDC() const { return m_hDC; }
 
     // A memory context compatible with `dc`, owned by this object.
@@ -91,12 +81,6 @@ public:
         m_hDC = ::CreateCompatibleDC(dc);
         m_owned = m_hDC != nullptr;
         return m_owned;
-    }
-    // Borrows `dc` (never deleted here) in place of whatever this object held.
-    void Attach(HDC dc)
-    {
-        Release();
-        m_hDC = dc;
     }
     // Gives up the context without deleting it.
     HDC Detach()
@@ -149,9 +133,7 @@ public:
     }
 
 protected:
-    HDC m_hDC = nullptr;
-
-private:
+    // Deletes a context made here; a borrowed one is only forgotten.
     void Release()
     {
         if (m_owned && m_hDC)
@@ -160,6 +142,9 @@ private:
         m_owned = false;
     }
 
+    HDC m_hDC = nullptr;
+
+private:
     bool m_owned = false;
 };
 

@@ -14,7 +14,6 @@ public:
     virtual ~CWnd() = default;
 
     HWND GetSafeHwnd() const { return m_hWnd; }
-    bool IsWindow() const { return m_hWnd && ::IsWindow(m_hWnd); }
 
     // A child control of this window, or a CWnd without a window when there is none.
     CWnd GetDlgItem(int id) const { return CWnd(::GetDlgItem(m_hWnd, id)); }

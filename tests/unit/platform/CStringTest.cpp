@@ -16,6 +16,7 @@ TEST(CString, ReplaceWithTheSameTextChangesNothing)
     CString text("aaa");
     EXPECT_EQ(0, text.Replace("a", "a"));
     EXPECT_EQ(0, text.Replace("", "x"));
+    EXPECT_EQ(0, text.Replace("b", "x"));
     EXPECT_EQ("aaa", text);
 }
 

@@ -5,17 +5,15 @@
 
 class TextFilesTest : public TestWorkspace { };
 
-TEST_F(TextFilesTest, WholeFileLinesAreTheLinesTheReaderReads)
+TEST_F(TextFilesTest, LinesEndAtLfWithoutTheCrBeforeIt)
 {
-    const std::string contents[] = {"", "\n", "\n\n", "a", "a\r\n", "a\r\n\r\nb", "\r", "a\rb\n", "a\r\r\n",
-        std::string("x\0y\r\n\0", 6), "last line\r\nno end"};
-    for (const std::string& content : contents) {
+    const std::pair<std::string, std::vector<CString>> cases[] = {{"", {}}, {"\n", {""}}, {"\n\n", {"", ""}},
+        {"a", {"a"}}, {"a\r\n", {"a"}}, {"a\r\n\r\nb", {"a", "", "b"}}, {"\r", {""}}, {"a\rb\n", {"a\rb"}},
+        {"a\r\r\n", {"a\r"}}, {std::string("x\0y\r\n\0", 6), {CString("x\0y", 3), CString("\0", 1)}},
+        {"last line\r\nno end", {"last line", "no end"}}};
+    for (const auto& [content, lines] : cases) {
         WriteFile("lines.txt", content);
-        std::vector<CString> read;
-        LineReader reader("lines.txt");
-        for (CString line; reader.ReadLine(line);)
-            read.push_back(line);
-        EXPECT_EQ(read, ReadAllLines("lines.txt").value()) << content;
+        EXPECT_EQ(lines, ReadAllLines("lines.txt").value()) << content;
     }
     EXPECT_FALSE(ReadAllLines("missing.txt"));
 }

@@ -260,19 +260,6 @@ INSTANTIATE_TEST_SUITE_P(Callsign, CabrilloFileBaseNameTest,
         BaseNameCase{"InnerLineBreaksBecomeUnderscores", "N0\r\nCALL", "N0__CALL"}),
     [](const ::testing::TestParamInfo<BaseNameCase>& info) { return std::string(info.param.behaviour); });
 
-// ---- ReplaceAll ----
-
-TEST(ReplaceAll, ReturnsTheNewTextAndCountsTheReplacements)
-{
-    const CString text = "a<CR>b<CR>";
-    int count = -1;
-    EXPECT_EQ("a\rb\r", ReplaceAll(text, "<CR>", "\r", &count));
-    EXPECT_EQ(2, count);
-    EXPECT_EQ("a<CR>b<CR>", text);
-    EXPECT_EQ("a<CR>b<CR>", ReplaceAll(text, "<LF>", "\n", &count));
-    EXPECT_EQ(0, count);
-}
-
 // ---- The QSO line ----
 
 TEST_F(CabrilloLogTest, QsoLineOfTheExampleColumnByColumn)
