@@ -1,5 +1,7 @@
 #include "tests/wine/framework/ProcessCounts.h"
 
+#include "tools/host-automation/HostAutomation.h"
+
 int OpenHandleCount()
 {
     int count = 0;
@@ -38,4 +40,16 @@ int GdiObjectCount()
     for (int index = 0; index < 0x10000; ++index)
         count += table[index].type != 0;
     return count;
+}
+
+std::ostream& operator<<(std::ostream& out, const ProcessCounts& counts)
+{
+    return out << counts.handles << " handles, " << counts.gdiObjects << " GDI objects";
+}
+
+ProcessCounts CountsOnceBackAt(const ProcessCounts& start)
+{
+    ProcessCounts counts;
+    PumpMessagesUntil([&] { return (counts = ProcessCounts::Now()) == start; }, 2000);
+    return counts;
 }

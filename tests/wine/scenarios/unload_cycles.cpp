@@ -139,14 +139,11 @@ TEST_F(UnloadCyclesTest, AtAnyMomentAfterAContestStartThatOpensTheWindows)
     SKIP_WITHOUT_DISPLAY();
     std::minstd_rand random(14);
     std::uniform_int_distribution<DWORD> delay(0, 300);
-    int handlesAtStart = 0;
-    int gdiObjectsAtStart = 0;
+    ProcessCounts atStart;
     for (int cycle = 0; cycle < kCycles && !HasFatalFailure(); ++cycle) {
         // The first cycle's COM and window set-up of the process stays; count from the second.
-        if (cycle == 1) {
-            handlesAtStart = OpenHandleCount();
-            gdiObjectsAtStart = GdiObjectCount();
-        }
+        if (cycle == 1)
+            atStart = ProcessCounts::Now();
         const DWORD milliseconds = delay(random);
         Cycle([&](Host& plugin) {
             const DWORD uiThread = StartWindowsAndScoreAQso(plugin);
@@ -157,8 +154,7 @@ TEST_F(UnloadCyclesTest, AtAnyMomentAfterAContestStartThatOpensTheWindows)
             return uiThread;
         });
     }
-    EXPECT_EQ(handlesAtStart, OpenHandleCount());
-    EXPECT_EQ(gdiObjectsAtStart, GdiObjectCount());
+    EXPECT_EQ(atStart, CountsOnceBackAt(atStart));
 }
 
 // UI runs that end by Esc give back their thread and event handles, also when the next
@@ -168,8 +164,7 @@ TEST_F(UnloadCyclesTest, UiRunsEndedByEscOrByANewStartGiveBackTheirHandles)
 {
     SKIP_WITHOUT_DISPLAY();
     Cycle(StartAllWindows); // the process's own first COM and window set-up stays
-    const int handlesAtStart = OpenHandleCount();
-    const int gdiObjectsAtStart = GdiObjectCount();
+    const ProcessCounts atStart = ProcessCounts::Now();
     Cycle([](Host& plugin) {
         for (int run = 0; run < kCycles; ++run) {
             WritePluginSettings("[Settings]\nStart=0");
@@ -183,8 +178,7 @@ TEST_F(UnloadCyclesTest, UiRunsEndedByEscOrByANewStartGiveBackTheirHandles)
             ABORT_TEST("Esc did not end the last UI run");
         return DWORD{0};
     });
-    EXPECT_EQ(handlesAtStart, OpenHandleCount());
-    EXPECT_EQ(gdiObjectsAtStart, GdiObjectCount());
+    EXPECT_EQ(atStart, CountsOnceBackAt(atStart));
 }
 
 // A UI thread that cannot end in time (the host has suspended it) keeps the library loaded
