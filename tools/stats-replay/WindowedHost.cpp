@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/win32/Gdi.h"
+#include "platform/win32/Wnd.h"
 #include "tools/screenshot/Screenshot.h"
 
 namespace {
@@ -142,13 +143,6 @@ std::vector<HWND> ThreadsVisibleWindows(DWORD thread)
     return found;
 }
 
-std::string WindowText(HWND window)
-{
-    char text[256] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 RECT UnionOfWindows(const std::vector<HWND>& windows)
 {
     RECT all{};
@@ -164,23 +158,27 @@ RECT UnionOfWindows(const std::vector<HWND>& windows)
     return all;
 }
 
+// Where a window is in the picture: "398,0 171x281".
+CString Placement(HWND window, const RECT& area)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    return CString::Formatted(
+        "%ld,%ld %ldx%ld", r.left - area.left, r.top - area.top, r.right - r.left, r.bottom - r.top);
+}
+
 // "picture: window "Area" 398,0 171x281" and one line per button, in the picture's pixels.
 void PrintPictureMap(const std::vector<HWND>& windows, const RECT& area)
 {
     for (HWND window : windows) {
-        RECT r;
-        GetWindowRect(window, &r);
-        std::printf("picture: window \"%s\" %ld,%ld %ldx%ld\n", WindowText(window).c_str(), r.left - area.left,
-            r.top - area.top, r.right - r.left, r.bottom - r.top);
+        const CString title = CWnd(window).GetWindowText();
+        std::printf("picture: window \"%s\" %s\n", title.c_str(), Placement(window, area).c_str());
         for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
             char className[16] = "";
             GetClassNameA(child, className, sizeof className);
-            if (lstrcmpiA(className, "Button") != 0 || !IsWindowVisible(child))
-                continue;
-            GetWindowRect(child, &r);
-            std::printf("picture: button \"%s\" %d \"%s\" %ld,%ld %ldx%ld\n", WindowText(window).c_str(),
-                GetDlgCtrlID(child), WindowText(child).c_str(), r.left - area.left, r.top - area.top, r.right - r.left,
-                r.bottom - r.top);
+            if (lstrcmpiA(className, "Button") == 0 && IsWindowVisible(child))
+                std::printf("picture: button \"%s\" %d \"%s\" %s\n", title.c_str(), GetDlgCtrlID(child),
+                    CWnd(child).GetWindowText().c_str(), Placement(child, area).c_str());
         }
     }
 }
@@ -207,7 +205,7 @@ bool IsCabrilloDialog(HWND window)
     char className[16] = "";
     GetClassNameA(window, className, sizeof className);
     const bool headerForm = GetDlgItem(window, kFormCallsignId) && GetDlgItem(window, kFormLocationId);
-    return lstrcmpA(className, "#32770") == 0 && (headerForm || WindowText(window) == "Output");
+    return lstrcmpA(className, "#32770") == 0 && (headerForm || CWnd(window).GetWindowText() == "Output");
 }
 
 } // namespace
