@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -218,8 +219,8 @@ bool HaveDisplay()
     const auto wineVersion = reinterpret_cast<WineVersion>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version")));
     auto isSet = [](const char* name) {
-        char value[8] = "";
-        return GetEnvironmentVariableA(name, value, sizeof value) > 0 && value[0] != '\0';
+        const char* value = std::getenv(name);
+        return value && *value;
     };
     if (wineVersion && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY"))
         return false;
