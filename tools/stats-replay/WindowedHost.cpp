@@ -353,22 +353,21 @@ void WindowedHost::ShowQso(const std::string& call, double frequencyHz)
     m_frequencyCallsBefore = m_host->Calls(kHostFrequency);
 }
 
-bool WindowedHost::WaitForRefresh(const std::function<void()>& checkCall)
+void WindowedHost::WaitForRefresh(const std::function<void()>& checkCall)
 {
     if (!m_controlWindow)
-        return false;
+        return;
     for (int attempt = 0; attempt < kRefreshAttempts; ++attempt) {
         if (attempt > 0)
             checkCall();
         if (PumpMessagesUntil([this] { return m_host->Calls(kHostField) > m_fieldCallsBefore; }, kRefreshSlice)) {
             // Macros sent so far came from the refresh of the QSO before.
             PrintNewMacros();
-            return true;
+            return;
         }
         if (!IsWindow(m_controlWindow))
-            break;
+            return;
     }
-    return false;
 }
 
 void WindowedHost::FinishRefresh(unsigned paceMilliseconds)

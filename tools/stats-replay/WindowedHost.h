@@ -82,8 +82,8 @@ public:
     void ShowQso(const std::string& call, double frequencyHz);
     // Pumps until the refresh that the call check posted has asked for the typed call. When no
     // refresh comes (one may still be running), `checkCall` is called again, as a host does
-    // while the operator types. False after the timeout.
-    bool WaitForRefresh(const std::function<void()>& checkCall);
+    // while the operator types, until the time is up.
+    void WaitForRefresh(const std::function<void()>& checkCall);
     // Pumps until that refresh has also asked for the frequency, then waits the pace.
     void FinishRefresh(unsigned paceMilliseconds);
 
