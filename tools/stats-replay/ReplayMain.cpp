@@ -169,7 +169,7 @@ private:
     const CountryFile& m_countries;
     WindowedHost* m_windows; // null without --windows
     int m_warnings = 0;
-    double m_lastFrequencyHz = 0;
+    unsigned int m_lastFrequencyHz = 0;
     QsoTime m_contestEnd;
 };
 
@@ -195,6 +195,8 @@ void Replay::StartContest(const ContestLog& log)
     startContest(m_options.cabrillo ? 1 : 0);
 }
 
+// The call check as the host makes it while the operator types the call. With windows, the
+// host shows the call and the frequency first, and the refresh the check posts is waited for.
 int Replay::CheckCall(const Qso& qso, const HostQso& host)
 {
     EnteredCall entered;
@@ -204,7 +206,12 @@ int Replay::CheckCall(const Qso& qso, const HostQso& host)
     entered.dxccPrefix = host.dxccPrefix.c_str();
     entered.continent = host.continent.c_str();
     entered.band = qso.band.c_str();
-    return m_stats.CheckCall(entered);
+    if (m_windows)
+        m_windows->ShowQso(qso.call, host.frequencyHz);
+    const int check = m_stats.CheckCall(entered);
+    if (m_windows)
+        m_windows->WaitForRefresh([&] { m_stats.CheckCall(entered); });
+    return check;
 }
 
 // The host passes every QSO it logs, whenever it was made, so the plug-in counts it; the
@@ -234,11 +241,7 @@ void Replay::ReplayQso(const Qso& qso)
         ++m_warnings;
     }
     WarnIfOutsideTheContest(qso);
-    if (m_windows)
-        m_windows->ShowQso(qso.call, host.frequencyHz);
     const int check = CheckCall(qso, host);
-    if (m_windows)
-        m_windows->WaitForRefresh([&] { CheckCall(qso, host); });
     const int stored = m_stats.AddData(Logged(qso, host));
     if (m_options.verbose)
         std::printf("%5d  %s  %-5s %-5s %-12s %-6s %-4s %-18s %s\n", qso.line, FormatTime(qso.time).c_str(),
@@ -312,10 +315,8 @@ int Replay::FinishWindows(int status)
     }
     Qso idle;
     idle.mode = "RTTY";
-    const HostQso host = DescribeForHost(idle, m_countries);
-    m_windows->ShowQso("", m_lastFrequencyHz);
-    CheckCall(idle, host);
-    m_windows->WaitForRefresh([&] { CheckCall(idle, host); });
+    idle.frequencyHz = m_lastFrequencyHz;
+    CheckCall(idle, DescribeForHost(idle, m_countries));
     m_windows->FinishRefresh(0);
     if (!m_options.screenshotPath.empty()) {
         std::string error;
