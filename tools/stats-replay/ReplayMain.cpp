@@ -261,10 +261,9 @@ void Replay::ReplayQso(const Qso& qso)
 void Replay::ReportRejectedQsoLog() const
 {
     const CString name = HostTime(m_contestEnd).Format("BadQSO_StatsBARTGSPRINT_%d_%m_%Y.txt");
-    char path[MAX_PATH];
-    if (GetFullPathNameA(name.c_str(), sizeof path, path, nullptr)
-        && GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES)
-        std::printf("Rejected-QSO log: %s\n", path);
+    const std::string path = FullPath(name.c_str());
+    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+        std::printf("Rejected-QSO log: %s\n", path.c_str());
 }
 
 // The Cabrillo files written since `since` (the plug-in names the file after the callsign).

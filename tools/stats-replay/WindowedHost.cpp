@@ -184,13 +184,6 @@ void PrintPictureMap(const std::vector<HWND>& windows, const RECT& area)
     }
 }
 
-std::string FullPath(const char* relative)
-{
-    char path[MAX_PATH] = "";
-    const DWORD length = GetFullPathNameA(relative, sizeof path, path, nullptr);
-    return length && length < sizeof path ? path : relative;
-}
-
 std::optional<std::string> ReadKey(const std::string& file, const char* key)
 {
     std::vector<char> value(4096);
@@ -229,6 +222,13 @@ bool HaveDisplay()
         return false;
     DestroyWindow(probe);
     return true;
+}
+
+std::string FullPath(const char* relative)
+{
+    char path[MAX_PATH] = "";
+    const DWORD length = GetFullPathNameA(relative, sizeof path, path, nullptr);
+    return length && length < sizeof path ? path : relative;
 }
 
 PluginSettings::PluginSettings() : m_folder(FullPath("Plugins")), m_file(FullPath("Plugins\\BARTG-SPRINT.ini")) { }

@@ -21,6 +21,9 @@
 // True when windows can be shown (Wine without an X display cannot).
 bool HaveDisplay();
 
+// The path of a file in the current folder in full (as given when that fails).
+std::string FullPath(const char* relative);
+
 // The plug-in's settings file, Plugins\BARTG-SPRINT.ini in the current folder, as the replay
 // finds it and leaves it: keys set for the replay are put back to their old values (or removed)
 // at the end; the Plugins folder is made when missing and then removed again with what the
