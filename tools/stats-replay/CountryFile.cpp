@@ -250,11 +250,11 @@ CountryFile CountryFile::FromText(std::string_view text)
     for (size_t i = 0; i < entities.size(); ++i)
         if (entities[i].isDxcc)
             AddAliases(entities[i], i, dxccOnly);
+    // Every alias finds the DXCC entity its entity counts for.
     for (size_t i = 0; i < entities.size(); ++i) {
         const CountryEntity& entity = entities[i];
-        const size_t dxcc = entity.isDxcc ? i : ResolveNonDxcc(entity, i, dxccOnly);
-        file.m_entities.push_back({entity.name, entity.primaryPrefix, dxcc});
-        AddAliases(entity, i, file.m_calls);
+        file.m_entities.push_back({entity.name, entity.primaryPrefix});
+        AddAliases(entity, entity.isDxcc ? i : ResolveNonDxcc(entity, i, dxccOnly), file.m_calls);
     }
     return file;
 }
@@ -274,7 +274,7 @@ std::optional<CountryInfo> CountryFile::Lookup(std::string_view call) const
     const CallTableEntry* entry = m_calls.Find(call);
     if (!entry)
         return std::nullopt;
-    const Entity& dxcc = m_entities[m_entities[entry->entity].dxccEntity];
+    const Entity& dxcc = m_entities[entry->entity];
     return CountryInfo{dxcc.primaryPrefix, entry->continent, dxcc.name};
 }
 
