@@ -176,23 +176,18 @@ PortableCall SplitPortableCall(std::string_view call)
     if (pieces.empty())
         return result;
 
-    size_t home = 0;
-    bool homeIsComplete = false;
-    for (size_t i = 0; i < pieces.size(); ++i) {
-        const bool complete = LooksLikeCompleteCall(pieces[i]);
-        if ((complete && !homeIsComplete) || (complete == homeIsComplete && pieces[i].size() >= pieces[home].size())) {
-            home = i;
-            homeIsComplete = complete;
-        }
-    }
-    result.homeCall = pieces[home];
-
-    size_t location = pieces.size();
-    for (size_t i = 0; i < pieces.size(); ++i)
-        if (i != home && (location == pieces.size() || pieces[i].size() < pieces[location].size()))
-            location = i;
-    if (location != pieces.size()) {
-        result.locationPrefix = pieces[location];
+    // The home call: the longest piece that looks like a complete call, else the longest piece;
+    // the last of equals (searched from the end).
+    const auto rank = [](std::string_view piece) { return std::make_pair(LooksLikeCompleteCall(piece), piece.size()); };
+    const auto home = std::prev(
+        std::max_element(pieces.rbegin(), pieces.rend(), [&](auto a, auto b) { return rank(a) < rank(b); }).base());
+    result.homeCall = *home;
+    pieces.erase(home);
+    // The location: the shortest other piece, the first of equals.
+    const auto location =
+        std::min_element(pieces.begin(), pieces.end(), [](auto a, auto b) { return a.size() < b.size(); });
+    if (location != pieces.end()) {
+        result.locationPrefix = *location;
         result.areaDigit = 0;
     }
     return result;
