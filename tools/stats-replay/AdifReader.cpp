@@ -137,7 +137,5 @@ ContestLog ReadAdif(std::string_view text)
     if (!fields.empty())
         problems.Add(recordLine, "last record is not closed by <EOR>");
 
-    log.problems = problems.Take();
-    SummarizeQsos(log);
-    return log;
+    return Completed(std::move(log), problems);
 }

@@ -150,7 +150,5 @@ ContestLog ReadCabrillo(std::string_view text)
         else if (CString(tag).EqualsNoCase("END-OF-LOG"))
             break;
     }
-    log.problems = problems.Take();
-    SummarizeQsos(log);
-    return log;
+    return Completed(std::move(log), problems);
 }
