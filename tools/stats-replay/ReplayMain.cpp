@@ -93,6 +93,13 @@ BOOL WINAPI OnConsoleControl(DWORD)
 
 constexpr size_t kProgressEvery = 500;
 
+// Says on stderr why the tool stops, and gives the exit code for that.
+int Fail(int exitCode, const std::string& reason)
+{
+    std::fprintf(stderr, "stats-replay: %s\n", reason.c_str());
+    return exitCode;
+}
+
 void PrintText(std::string text)
 {
     // The plug-in's texts end lines with CR LF; print plain line ends.
@@ -295,10 +302,8 @@ int Replay::FinishContest()
     }
     if (!m_options.htmlPath.empty()) {
         m_stats.setVersion("stats-replay");
-        if (!ReplaceFileContent(m_options.htmlPath, m_stats.GetResult0(&status))) {
-            std::fprintf(stderr, "stats-replay: cannot write the HTML page to %s\n", m_options.htmlPath.c_str());
-            return kOutputError;
-        }
+        if (!ReplaceFileContent(m_options.htmlPath, m_stats.GetResult0(&status)))
+            return Fail(kOutputError, "cannot write the HTML page to " + m_options.htmlPath);
         std::printf("HTML page: %s\n", m_options.htmlPath.c_str());
     }
     return m_warnings ? kReplayedWithWarnings : kReplayed;
@@ -308,10 +313,8 @@ int Replay::FinishContest()
 // worked DXCC list; then the picture, or the windows stay until the operator closes them.
 int Replay::FinishWindows(int status)
 {
-    if (!m_windows->HasWindows()) {
-        std::fprintf(stderr, "stats-replay: the plug-in showed no control window, so no windows were shown\n");
-        return kNoControlWindow;
-    }
+    if (!m_windows->HasWindows())
+        return Fail(kNoControlWindow, "the plug-in showed no control window, so no windows were shown");
     Qso idle;
     idle.mode = "RTTY";
     idle.frequencyHz = m_lastFrequencyHz;
@@ -319,10 +322,8 @@ int Replay::FinishWindows(int status)
     m_windows->FinishRefresh(0);
     if (!m_options.screenshotPath.empty()) {
         std::string error;
-        if (!m_windows->SaveScreenshot(m_options.screenshotPath, error)) {
-            std::fprintf(stderr, "stats-replay: %s\n", error.c_str());
-            return kScreenshotError;
-        }
+        if (!m_windows->SaveScreenshot(m_options.screenshotPath, error))
+            return Fail(kScreenshotError, error);
         std::printf("Picture of the windows: %s\n", m_options.screenshotPath.c_str());
     } else {
         m_windows->WaitForOperator();
@@ -373,29 +374,20 @@ int Main(const std::vector<std::string>& args)
     if (log.qsos.empty()) {
         for (const Problem& problem : log.problems)
             std::fprintf(stderr, "stats-replay: %s: %s\n", options->logPath.c_str(), problem.message.c_str());
-        std::fprintf(stderr, "stats-replay: %s: no QSO to replay\n", options->logPath.c_str());
-        return kLogError;
+        return Fail(kLogError, options->logPath + ": no QSO to replay");
     }
     const auto countries = CountryFile::FromFile(options->countryFile);
-    if (!countries || countries->EntityCount() == 0) {
-        std::fprintf(stderr, "stats-replay: cannot read the country file %s (give one with --cty)\n",
-            options->countryFile.c_str());
-        return kCountryFileError;
-    }
-    if (options->windows && !HaveDisplay()) {
-        std::fprintf(stderr, "stats-replay: --windows needs a display, and there is none (under Wine: set DISPLAY)\n");
-        return kNoDisplay;
-    }
-    if (!options->screenshotPath.empty() && !CanWriteFile(options->screenshotPath)) {
-        std::fprintf(stderr, "stats-replay: cannot write the picture %s\n", options->screenshotPath.c_str());
-        return kScreenshotError;
-    }
+    if (!countries || countries->EntityCount() == 0)
+        return Fail(
+            kCountryFileError, "cannot read the country file " + options->countryFile + " (give one with --cty)");
+    if (options->windows && !HaveDisplay())
+        return Fail(kNoDisplay, "--windows needs a display, and there is none (under Wine: set DISPLAY)");
+    if (!options->screenshotPath.empty() && !CanWriteFile(options->screenshotPath))
+        return Fail(kScreenshotError, "cannot write the picture " + options->screenshotPath);
     const StatsModule plugin(options->dllPath);
     StatsExports stats;
-    if (!BindPlugin(plugin, options->dllPath, stats, error)) {
-        std::fprintf(stderr, "stats-replay: %s\n", error.c_str());
-        return kPluginError;
-    }
+    if (!BindPlugin(plugin, options->dllPath, stats, error))
+        return Fail(kPluginError, error);
     SetConsoleCtrlHandler(OnConsoleControl, TRUE);
     if (!options->windows) {
         // A contest start that reads Start=0 opens the plug-in's windows; without --windows
@@ -414,11 +406,8 @@ int Main(const std::vector<std::string>& args)
     // back before the library is unloaded.
     WindowedHost windows(options->verbose);
     g_windowedHost = &windows;
-    int status = kHostObjectError;
-    if (windows.Open(plugin.Handle(), error))
-        status = Replay(*options, stats, *countries, &windows).Run(log);
-    else
-        std::fprintf(stderr, "stats-replay: %s\n", error.c_str());
+    const int status = windows.Open(plugin.Handle(), error) ? Replay(*options, stats, *countries, &windows).Run(log)
+                                                            : Fail(kHostObjectError, error);
     windows.CloseWindows();
     windows.Restore();
     g_windowedHost = nullptr;
