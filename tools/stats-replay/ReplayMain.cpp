@@ -338,9 +338,7 @@ int Replay::Run(const ContestLog& log)
         std::fprintf(stderr, "warning: line %d: %s\n", problem.line, problem.message.c_str());
         ++m_warnings;
     }
-    std::unique_ptr<DialogConfirmer> confirmer;
-    if (m_options.acceptForm)
-        confirmer = std::make_unique<DialogConfirmer>();
+    const auto confirmer = m_options.acceptForm ? std::make_unique<DialogConfirmer>() : nullptr;
     StartContest(log);
     if (m_windows && !m_windows->WaitForControlWindow())
         std::fprintf(stderr, "stats-replay: no control window of the plug-in appeared; replaying without windows\n");
