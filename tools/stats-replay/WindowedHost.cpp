@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/CString.h"
 #include "platform/win32/Gdi.h"
 #include "platform/win32/Wnd.h"
 #include "tools/screenshot/Screenshot.h"
@@ -322,10 +323,8 @@ bool WindowedHost::Open(HMODULE plugin, std::string& error)
         return false;
     }
     if (FAILED(registration)) {
-        char text[160];
-        std::snprintf(text, sizeof text, "cannot publish the host's automation object Kelb2.Application (0x%08lX)",
+        error = CString::Formatted("cannot publish the host's automation object Kelb2.Application (0x%08lX)",
             static_cast<unsigned long>(registration));
-        error = text;
         return false;
     }
     if (m_verbose && m_host->UsesExistingProgId())
