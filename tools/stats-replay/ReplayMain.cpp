@@ -107,16 +107,12 @@ void PrintText(std::string text)
     std::fputs(text.c_str(), stdout);
 }
 
+// What CheckCall0's result says, in words.
 const char* CheckCallMeaning(int result)
 {
-    switch (result) {
-    case 0: return "dupe";
-    case 1: return "nothing new";
-    case 2: return "new DXCC";
-    case 3: return "new call area";
-    case 4: return "not a contest QSO";
-    default: return "?";
-    }
+    static constexpr const char* kMeanings[] = {
+        "dupe", "nothing new", "new DXCC", "new call area", "not a contest QSO"};
+    return result >= 0 && result < static_cast<int>(std::size(kMeanings)) ? kMeanings[result] : "?";
 }
 
 // The QSO as the host logs it with the plug-in.
