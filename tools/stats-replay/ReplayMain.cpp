@@ -178,24 +178,20 @@ private:
 
 void Replay::StartContest(const ContestLog& log)
 {
-    const QsoTime start = m_options.start.value_or(log.firstQsoTime.value_or(QsoTime{}));
-    const QsoTime end = m_contestEnd = m_options.end.value_or(log.lastQsoTime.value_or(QsoTime{}));
+    m_contestEnd = m_options.end.value_or(log.lastQsoTime.value_or(QsoTime{}));
     const auto own = m_countries.Lookup(log.ownCall);
     const std::string ownDxcc = own ? own->dxccPrefix : "";
     ContestStart contest;
     contest.contestant = log.ownCall.c_str();
-    contest.start = HostTime(start);
-    contest.end = HostTime(end);
+    contest.start = HostTime(m_options.start.value_or(log.firstQsoTime.value_or(QsoTime{})));
+    contest.end = HostTime(m_contestEnd);
     contest.ownDxccPrefix = ownDxcc.c_str();
-    auto startContest = [&](int cabrilloMode) {
-        contest.cabrilloMode = cabrilloMode;
-        m_stats.ResetStats(contest);
-    };
     // A contest start in Cabrillo mode never opens the windows, so a windowed replay starts
-    // the contest once without it first; the windows stay while the second start runs.
+    // the contest once without it first (the default); the windows stay while the second start runs.
     if (m_windows && m_options.cabrillo)
-        startContest(0);
-    startContest(m_options.cabrillo ? 1 : 0);
+        m_stats.ResetStats(contest);
+    contest.cabrilloMode = m_options.cabrillo ? 1 : 0;
+    m_stats.ResetStats(contest);
 }
 
 // The call check as the host makes it while the operator types the call. With windows, the
