@@ -282,13 +282,11 @@ std::string CallPrefix(std::string_view call)
     const size_t homeDigit = portable.homeCall.find_last_of("0123456789");
     std::string prefix =
         portable.homeCall.substr(0, homeDigit == std::string::npos ? std::string::npos : homeDigit + 1);
-    if (portable.areaDigit != 0) {
-        const size_t lastDigit = prefix.find_last_of("0123456789");
-        if (lastDigit == std::string::npos)
-            prefix += portable.areaDigit;
-        else
-            prefix[lastDigit] = portable.areaDigit;
-    }
+    // An area digit takes the place of the prefix's last digit, or follows a prefix without one.
+    if (portable.areaDigit != 0 && homeDigit != std::string::npos)
+        prefix.back() = portable.areaDigit;
+    else if (portable.areaDigit != 0)
+        prefix += portable.areaDigit;
     return prefix;
 }
 
