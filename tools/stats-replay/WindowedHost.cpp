@@ -187,11 +187,9 @@ void PrintPictureMap(const std::vector<HWND>& windows, const RECT& area)
 
 std::optional<std::string> ReadKey(const std::string& file, const char* key)
 {
-    std::vector<char> value(4096);
-    GetPrivateProfileStringA(kSection, key, kMissing, value.data(), static_cast<DWORD>(value.size()), file.c_str());
-    if (std::string(value.data()) == kMissing)
-        return std::nullopt;
-    return std::string(value.data());
+    char value[4096] = "";
+    GetPrivateProfileStringA(kSection, key, kMissing, value, sizeof value, file.c_str());
+    return std::string(value) == kMissing ? std::nullopt : std::optional<std::string>(value);
 }
 
 // The header form or the "Output" message box.
