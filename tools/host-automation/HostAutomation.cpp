@@ -133,10 +133,10 @@ public:
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
         EXCEPINFO* exception, UINT* argumentError) override;
 
-    void SetField(int index, const std::string& text)
+    void SetTypedCall(const std::string& call)
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_fields[index] = text;
+        m_typedCall = call;
     }
     void SetFrequencyHz(double hz)
     {
@@ -170,7 +170,7 @@ private:
     std::atomic<bool> m_failing{false};
     std::atomic<bool> m_closed{false};
     mutable std::mutex m_mutex;
-    std::map<int, std::string> m_fields;
+    std::string m_typedCall;
     double m_frequencyHz = 0;
     std::vector<std::string> m_macros;
     std::map<DISPID, unsigned> m_calls;
@@ -223,10 +223,9 @@ HRESULT HostApplication::Field(WORD flags, const DISPPARAMS* params, VARIANT* re
         return status;
     if (result) {
         std::string text;
-        {
+        if (V_I4(&index) == kTypedCallField) {
             std::lock_guard<std::mutex> lock(m_mutex);
-            if (const auto found = m_fields.find(V_I4(&index)); found != m_fields.end())
-                text = found->second;
+            text = m_typedCall;
         }
         const std::wstring wide = Wide(text);
         V_VT(result) = VT_BSTR;
@@ -308,7 +307,7 @@ HostAutomation::~HostAutomation()
         OleUninitialize();
 }
 
-void HostAutomation::SetField(int index, const std::string& text) { m_application->SetField(index, text); }
+void HostAutomation::SetTypedCall(const std::string& call) { m_application->SetTypedCall(call); }
 void HostAutomation::SetFrequencyHz(double hz) { m_application->SetFrequencyHz(hz); }
 void HostAutomation::SetFailing(bool failing) { m_application->SetFailing(failing); }
 std::vector<std::string> HostAutomation::Macros() const { return m_application->Macros(); }

@@ -60,8 +60,8 @@ public:
     void RestoreRegistry();
 
     // Texts are 8-bit ANSI, as the plug-in's; they cross the interface as BSTRs.
-    void SetTypedCall(const std::string& call) { SetField(kTypedCallField, call); }
-    void SetField(int index, const std::string& text); // unset fields are empty
+    // The call being typed, field kTypedCallField; the other fields are empty.
+    void SetTypedCall(const std::string& call);
     void SetFrequencyHz(double hz);
 
     // Every Invoke fails with DISP_E_EXCEPTION (EXCEPINFO scode E_FAIL) while on.

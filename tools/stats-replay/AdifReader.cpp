@@ -2,7 +2,6 @@
 #include "tools/stats-replay/ContestLog.h"
 
 #include <algorithm>
-#include <cctype>
 #include <utility>
 
 namespace {
@@ -31,9 +30,7 @@ bool ParseDateTime(const std::string& date, const std::string& time, QsoTime& re
     if (date.size() != 8 || (time.size() != 4 && time.size() != 6) || !ParseQsoTime(date + time.substr(0, 4), result))
         return false;
     // The seconds, when given, must be valid too.
-    return time.size() == 4
-        || (std::isdigit(static_cast<unsigned char>(time[4])) && std::isdigit(static_cast<unsigned char>(time[5]))
-            && time.substr(4) <= "59");
+    return time.size() == 4 || (time.find_first_not_of("0123456789", 4) == std::string::npos && time.substr(4) <= "59");
 }
 
 void AddQso(const Fields& fields, int line, ContestLog& log, ProblemList& problems)
@@ -140,7 +137,5 @@ ContestLog ReadAdif(std::string_view text)
     if (!fields.empty())
         problems.Add(recordLine, "last record is not closed by <EOR>");
 
-    log.problems = problems.Take();
-    SummarizeQsos(log);
-    return log;
+    return Completed(std::move(log), problems);
 }

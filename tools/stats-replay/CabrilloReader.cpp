@@ -1,6 +1,7 @@
 // The Cabrillo reader: ReadCabrillo in ContestLog.h.
 #include "tools/stats-replay/ContestLog.h"
 
+#include <algorithm>
 #include <cctype>
 #include <iterator>
 #include <sstream>
@@ -23,17 +24,8 @@ std::string Quote(std::string_view text)
 // A worked call has letters and digits (exchanges here are numbers only).
 bool LooksLikeCall(const std::string& token)
 {
-    bool letter = false;
-    bool digit = false;
-    for (unsigned char c : token) {
-        if (std::isalpha(c))
-            letter = true;
-        else if (std::isdigit(c))
-            digit = true;
-        else if (c != '/')
-            return false;
-    }
-    return letter && digit;
+    const bool letter = std::any_of(token.begin(), token.end(), [](unsigned char c) { return std::isalpha(c) != 0; });
+    return letter && token.find_first_of("0123456789") != std::string::npos && IsName(token, "/");
 }
 
 bool ParseFrequency(const std::string& token, Qso& qso)
@@ -150,7 +142,5 @@ ContestLog ReadCabrillo(std::string_view text)
         else if (CString(tag).EqualsNoCase("END-OF-LOG"))
             break;
     }
-    log.problems = problems.Take();
-    SummarizeQsos(log);
-    return log;
+    return Completed(std::move(log), problems);
 }

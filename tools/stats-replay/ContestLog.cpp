@@ -133,8 +133,9 @@ ContestLog ReadLogFile(const std::string& path)
     return ReadLog(*text);
 }
 
-void SummarizeQsos(ContestLog& log)
+ContestLog Completed(ContestLog log, ProblemList& problems)
 {
+    log.problems = problems.Take();
     for (const Qso& qso : log.qsos) {
         if (log.ownCall.empty())
             log.ownCall = qso.ownCall;
@@ -143,6 +144,7 @@ void SummarizeQsos(ContestLog& log)
         if (!log.lastQsoTime || *log.lastQsoTime < qso.time)
             log.lastQsoTime = qso.time;
     }
+    return log;
 }
 
 std::vector<std::string_view> TextLines(std::string_view text)

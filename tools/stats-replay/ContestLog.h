@@ -107,8 +107,9 @@ ContestLog ReadAdif(std::string_view text);
 
 // What the readers share.
 
-// Fills in the own call (when the header had none) and the first and last QSO time.
-void SummarizeQsos(ContestLog& log);
+// The log read, with its problems, the own call filled in (when the header had none) and the
+// first and last QSO time.
+ContestLog Completed(ContestLog log, ProblemList& problems);
 
 // The lines of a text, whose lines may end with LF, CR LF or a lone CR.
 std::vector<std::string_view> TextLines(std::string_view text);

@@ -176,23 +176,18 @@ PortableCall SplitPortableCall(std::string_view call)
     if (pieces.empty())
         return result;
 
-    size_t home = 0;
-    bool homeIsComplete = false;
-    for (size_t i = 0; i < pieces.size(); ++i) {
-        const bool complete = LooksLikeCompleteCall(pieces[i]);
-        if ((complete && !homeIsComplete) || (complete == homeIsComplete && pieces[i].size() >= pieces[home].size())) {
-            home = i;
-            homeIsComplete = complete;
-        }
-    }
-    result.homeCall = pieces[home];
-
-    size_t location = pieces.size();
-    for (size_t i = 0; i < pieces.size(); ++i)
-        if (i != home && (location == pieces.size() || pieces[i].size() < pieces[location].size()))
-            location = i;
-    if (location != pieces.size()) {
-        result.locationPrefix = pieces[location];
+    // The home call: the longest piece that looks like a complete call, else the longest piece;
+    // the last of equals (searched from the end).
+    const auto rank = [](std::string_view piece) { return std::make_pair(LooksLikeCompleteCall(piece), piece.size()); };
+    const auto home = std::prev(
+        std::max_element(pieces.rbegin(), pieces.rend(), [&](auto a, auto b) { return rank(a) < rank(b); }).base());
+    result.homeCall = *home;
+    pieces.erase(home);
+    // The location: the shortest other piece, the first of equals.
+    const auto location =
+        std::min_element(pieces.begin(), pieces.end(), [](auto a, auto b) { return a.size() < b.size(); });
+    if (location != pieces.end()) {
+        result.locationPrefix = *location;
         result.areaDigit = 0;
     }
     return result;
@@ -250,11 +245,11 @@ CountryFile CountryFile::FromText(std::string_view text)
     for (size_t i = 0; i < entities.size(); ++i)
         if (entities[i].isDxcc)
             AddAliases(entities[i], i, dxccOnly);
+    // Every alias finds the DXCC entity its entity counts for.
     for (size_t i = 0; i < entities.size(); ++i) {
         const CountryEntity& entity = entities[i];
-        const size_t dxcc = entity.isDxcc ? i : ResolveNonDxcc(entity, i, dxccOnly);
-        file.m_entities.push_back({entity.name, entity.primaryPrefix, dxcc});
-        AddAliases(entity, i, file.m_calls);
+        file.m_entities.push_back({entity.name, entity.primaryPrefix});
+        AddAliases(entity, entity.isDxcc ? i : ResolveNonDxcc(entity, i, dxccOnly), file.m_calls);
     }
     return file;
 }
@@ -274,7 +269,7 @@ std::optional<CountryInfo> CountryFile::Lookup(std::string_view call) const
     const CallTableEntry* entry = m_calls.Find(call);
     if (!entry)
         return std::nullopt;
-    const Entity& dxcc = m_entities[m_entities[entry->entity].dxccEntity];
+    const Entity& dxcc = m_entities[entry->entity];
     return CountryInfo{dxcc.primaryPrefix, entry->continent, dxcc.name};
 }
 
@@ -287,13 +282,11 @@ std::string CallPrefix(std::string_view call)
     const size_t homeDigit = portable.homeCall.find_last_of("0123456789");
     std::string prefix =
         portable.homeCall.substr(0, homeDigit == std::string::npos ? std::string::npos : homeDigit + 1);
-    if (portable.areaDigit != 0) {
-        const size_t lastDigit = prefix.find_last_of("0123456789");
-        if (lastDigit == std::string::npos)
-            prefix += portable.areaDigit;
-        else
-            prefix[lastDigit] = portable.areaDigit;
-    }
+    // An area digit takes the place of the prefix's last digit, or follows a prefix without one.
+    if (portable.areaDigit != 0 && homeDigit != std::string::npos)
+        prefix.back() = portable.areaDigit;
+    else if (portable.areaDigit != 0)
+        prefix += portable.areaDigit;
     return prefix;
 }
 

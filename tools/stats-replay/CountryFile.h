@@ -28,7 +28,7 @@ struct CountryInfo {
 };
 
 struct CallTableEntry {
-    size_t entity = 0;     // index into the country file's entities
+    size_t entity = 0;     // the DXCC entity the call counts for (index into the entities)
     std::string continent; // after any override of the alias
 };
 
@@ -85,7 +85,6 @@ private:
     struct Entity {
         std::string name;
         std::string primaryPrefix;
-        size_t dxccEntity = 0; // itself, for a DXCC entity
     };
 
     std::vector<Entity> m_entities;

@@ -93,6 +93,13 @@ BOOL WINAPI OnConsoleControl(DWORD)
 
 constexpr size_t kProgressEvery = 500;
 
+// Says on stderr why the tool stops, and gives the exit code for that.
+int Fail(int exitCode, const std::string& reason)
+{
+    std::fprintf(stderr, "stats-replay: %s\n", reason.c_str());
+    return exitCode;
+}
+
 void PrintText(std::string text)
 {
     // The plug-in's texts end lines with CR LF; print plain line ends.
@@ -100,16 +107,12 @@ void PrintText(std::string text)
     std::fputs(text.c_str(), stdout);
 }
 
+// What CheckCall0's result says, in words.
 const char* CheckCallMeaning(int result)
 {
-    switch (result) {
-    case 0: return "dupe";
-    case 1: return "nothing new";
-    case 2: return "new DXCC";
-    case 3: return "new call area";
-    case 4: return "not a contest QSO";
-    default: return "?";
-    }
+    static constexpr const char* kMeanings[] = {
+        "dupe", "nothing new", "new DXCC", "new call area", "not a contest QSO"};
+    return result >= 0 && result < static_cast<int>(std::size(kMeanings)) ? kMeanings[result] : "?";
 }
 
 // The QSO as the host logs it with the plug-in.
@@ -169,32 +172,30 @@ private:
     const CountryFile& m_countries;
     WindowedHost* m_windows; // null without --windows
     int m_warnings = 0;
-    double m_lastFrequencyHz = 0;
+    unsigned int m_lastFrequencyHz = 0;
     QsoTime m_contestEnd;
 };
 
 void Replay::StartContest(const ContestLog& log)
 {
-    const QsoTime start = m_options.start.value_or(log.firstQsoTime.value_or(QsoTime{}));
-    const QsoTime end = m_contestEnd = m_options.end.value_or(log.lastQsoTime.value_or(QsoTime{}));
+    m_contestEnd = m_options.end.value_or(log.lastQsoTime.value_or(QsoTime{}));
     const auto own = m_countries.Lookup(log.ownCall);
     const std::string ownDxcc = own ? own->dxccPrefix : "";
     ContestStart contest;
     contest.contestant = log.ownCall.c_str();
-    contest.start = HostTime(start);
-    contest.end = HostTime(end);
+    contest.start = HostTime(m_options.start.value_or(log.firstQsoTime.value_or(QsoTime{})));
+    contest.end = HostTime(m_contestEnd);
     contest.ownDxccPrefix = ownDxcc.c_str();
-    auto startContest = [&](int cabrilloMode) {
-        contest.cabrilloMode = cabrilloMode;
-        m_stats.ResetStats(contest);
-    };
     // A contest start in Cabrillo mode never opens the windows, so a windowed replay starts
-    // the contest once without it first; the windows stay while the second start runs.
+    // the contest once without it first (the default); the windows stay while the second start runs.
     if (m_windows && m_options.cabrillo)
-        startContest(0);
-    startContest(m_options.cabrillo ? 1 : 0);
+        m_stats.ResetStats(contest);
+    contest.cabrilloMode = m_options.cabrillo ? 1 : 0;
+    m_stats.ResetStats(contest);
 }
 
+// The call check as the host makes it while the operator types the call. With windows, the
+// host shows the call and the frequency first, and the refresh the check posts is waited for.
 int Replay::CheckCall(const Qso& qso, const HostQso& host)
 {
     EnteredCall entered;
@@ -204,7 +205,12 @@ int Replay::CheckCall(const Qso& qso, const HostQso& host)
     entered.dxccPrefix = host.dxccPrefix.c_str();
     entered.continent = host.continent.c_str();
     entered.band = qso.band.c_str();
-    return m_stats.CheckCall(entered);
+    if (m_windows)
+        m_windows->ShowQso(qso.call, host.frequencyHz);
+    const int check = m_stats.CheckCall(entered);
+    if (m_windows)
+        m_windows->WaitForRefresh([&] { m_stats.CheckCall(entered); });
+    return check;
 }
 
 // The host passes every QSO it logs, whenever it was made, so the plug-in counts it; the
@@ -234,11 +240,7 @@ void Replay::ReplayQso(const Qso& qso)
         ++m_warnings;
     }
     WarnIfOutsideTheContest(qso);
-    if (m_windows)
-        m_windows->ShowQso(qso.call, host.frequencyHz);
     const int check = CheckCall(qso, host);
-    if (m_windows)
-        m_windows->WaitForRefresh([&] { CheckCall(qso, host); });
     const int stored = m_stats.AddData(Logged(qso, host));
     if (m_options.verbose)
         std::printf("%5d  %s  %-5s %-5s %-12s %-6s %-4s %-18s %s\n", qso.line, FormatTime(qso.time).c_str(),
@@ -258,10 +260,9 @@ void Replay::ReplayQso(const Qso& qso)
 void Replay::ReportRejectedQsoLog() const
 {
     const CString name = HostTime(m_contestEnd).Format("BadQSO_StatsBARTGSPRINT_%d_%m_%Y.txt");
-    char path[MAX_PATH];
-    if (GetFullPathNameA(name.c_str(), sizeof path, path, nullptr)
-        && GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES)
-        std::printf("Rejected-QSO log: %s\n", path);
+    const std::string path = FullPath(name.c_str());
+    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+        std::printf("Rejected-QSO log: %s\n", path.c_str());
 }
 
 // The Cabrillo files written since `since` (the plug-in names the file after the callsign).
@@ -293,10 +294,8 @@ int Replay::FinishContest()
     }
     if (!m_options.htmlPath.empty()) {
         m_stats.setVersion("stats-replay");
-        if (!ReplaceFileContent(m_options.htmlPath, m_stats.GetResult0(&status))) {
-            std::fprintf(stderr, "stats-replay: cannot write the HTML page to %s\n", m_options.htmlPath.c_str());
-            return kOutputError;
-        }
+        if (!ReplaceFileContent(m_options.htmlPath, m_stats.GetResult0(&status)))
+            return Fail(kOutputError, "cannot write the HTML page to " + m_options.htmlPath);
         std::printf("HTML page: %s\n", m_options.htmlPath.c_str());
     }
     return m_warnings ? kReplayedWithWarnings : kReplayed;
@@ -306,23 +305,17 @@ int Replay::FinishContest()
 // worked DXCC list; then the picture, or the windows stay until the operator closes them.
 int Replay::FinishWindows(int status)
 {
-    if (!m_windows->HasWindows()) {
-        std::fprintf(stderr, "stats-replay: the plug-in showed no control window, so no windows were shown\n");
-        return kNoControlWindow;
-    }
+    if (!m_windows->HasWindows())
+        return Fail(kNoControlWindow, "the plug-in showed no control window, so no windows were shown");
     Qso idle;
     idle.mode = "RTTY";
-    const HostQso host = DescribeForHost(idle, m_countries);
-    m_windows->ShowQso("", m_lastFrequencyHz);
-    CheckCall(idle, host);
-    m_windows->WaitForRefresh([&] { CheckCall(idle, host); });
+    idle.frequencyHz = m_lastFrequencyHz;
+    CheckCall(idle, DescribeForHost(idle, m_countries));
     m_windows->FinishRefresh(0);
     if (!m_options.screenshotPath.empty()) {
         std::string error;
-        if (!m_windows->SaveScreenshot(m_options.screenshotPath, error)) {
-            std::fprintf(stderr, "stats-replay: %s\n", error.c_str());
-            return kScreenshotError;
-        }
+        if (!m_windows->SaveScreenshot(m_options.screenshotPath, error))
+            return Fail(kScreenshotError, error);
         std::printf("Picture of the windows: %s\n", m_options.screenshotPath.c_str());
     } else {
         m_windows->WaitForOperator();
@@ -337,9 +330,7 @@ int Replay::Run(const ContestLog& log)
         std::fprintf(stderr, "warning: line %d: %s\n", problem.line, problem.message.c_str());
         ++m_warnings;
     }
-    std::unique_ptr<DialogConfirmer> confirmer;
-    if (m_options.acceptForm)
-        confirmer = std::make_unique<DialogConfirmer>();
+    const auto confirmer = m_options.acceptForm ? std::make_unique<DialogConfirmer>() : nullptr;
     StartContest(log);
     if (m_windows && !m_windows->WaitForControlWindow())
         std::fprintf(stderr, "stats-replay: no control window of the plug-in appeared; replaying without windows\n");
@@ -373,29 +364,20 @@ int Main(const std::vector<std::string>& args)
     if (log.qsos.empty()) {
         for (const Problem& problem : log.problems)
             std::fprintf(stderr, "stats-replay: %s: %s\n", options->logPath.c_str(), problem.message.c_str());
-        std::fprintf(stderr, "stats-replay: %s: no QSO to replay\n", options->logPath.c_str());
-        return kLogError;
+        return Fail(kLogError, options->logPath + ": no QSO to replay");
     }
     const auto countries = CountryFile::FromFile(options->countryFile);
-    if (!countries || countries->EntityCount() == 0) {
-        std::fprintf(stderr, "stats-replay: cannot read the country file %s (give one with --cty)\n",
-            options->countryFile.c_str());
-        return kCountryFileError;
-    }
-    if (options->windows && !HaveDisplay()) {
-        std::fprintf(stderr, "stats-replay: --windows needs a display, and there is none (under Wine: set DISPLAY)\n");
-        return kNoDisplay;
-    }
-    if (!options->screenshotPath.empty() && !CanWriteFile(options->screenshotPath)) {
-        std::fprintf(stderr, "stats-replay: cannot write the picture %s\n", options->screenshotPath.c_str());
-        return kScreenshotError;
-    }
+    if (!countries || countries->EntityCount() == 0)
+        return Fail(
+            kCountryFileError, "cannot read the country file " + options->countryFile + " (give one with --cty)");
+    if (options->windows && !HaveDisplay())
+        return Fail(kNoDisplay, "--windows needs a display, and there is none (under Wine: set DISPLAY)");
+    if (!options->screenshotPath.empty() && !CanWriteFile(options->screenshotPath))
+        return Fail(kScreenshotError, "cannot write the picture " + options->screenshotPath);
     const StatsModule plugin(options->dllPath);
     StatsExports stats;
-    if (!BindPlugin(plugin, options->dllPath, stats, error)) {
-        std::fprintf(stderr, "stats-replay: %s\n", error.c_str());
-        return kPluginError;
-    }
+    if (!BindPlugin(plugin, options->dllPath, stats, error))
+        return Fail(kPluginError, error);
     SetConsoleCtrlHandler(OnConsoleControl, TRUE);
     if (!options->windows) {
         // A contest start that reads Start=0 opens the plug-in's windows; without --windows
@@ -414,11 +396,8 @@ int Main(const std::vector<std::string>& args)
     // back before the library is unloaded.
     WindowedHost windows(options->verbose);
     g_windowedHost = &windows;
-    int status = kHostObjectError;
-    if (windows.Open(plugin.Handle(), error))
-        status = Replay(*options, stats, *countries, &windows).Run(log);
-    else
-        std::fprintf(stderr, "stats-replay: %s\n", error.c_str());
+    const int status = windows.Open(plugin.Handle(), error) ? Replay(*options, stats, *countries, &windows).Run(log)
+                                                            : Fail(kHostObjectError, error);
     windows.CloseWindows();
     windows.Restore();
     g_windowedHost = nullptr;

@@ -35,15 +35,10 @@ std::optional<QsoTime> ParseTimeOption(const std::string& text)
     s += consumed;
     if (*s == ' ' || *s == 'T') {
         ++s;
-        int hour = 0, minute = 0;
-        if (std::sscanf(s, "%2d:%2d%n", &hour, &minute, &consumed) == 2
-            || std::sscanf(s, "%2d%2d%n", &hour, &minute, &consumed) == 2) {
-            time.hour = hour;
-            time.minute = minute;
-            s += consumed;
-        } else {
+        if (std::sscanf(s, "%2d:%2d%n", &time.hour, &time.minute, &consumed) != 2
+            && std::sscanf(s, "%2d%2d%n", &time.hour, &time.minute, &consumed) != 2)
             return std::nullopt;
-        }
+        s += consumed;
     }
     if (*s != '\0' || !IsValidQsoTime(time))
         return std::nullopt;

@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <utility>
 #include <vector>
 
+#include "platform/CString.h"
 #include "platform/win32/Gdi.h"
+#include "platform/win32/Wnd.h"
 #include "tools/screenshot/Screenshot.h"
 
 namespace {
@@ -142,13 +145,6 @@ std::vector<HWND> ThreadsVisibleWindows(DWORD thread)
     return found;
 }
 
-std::string WindowText(HWND window)
-{
-    char text[256] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 RECT UnionOfWindows(const std::vector<HWND>& windows)
 {
     RECT all{};
@@ -164,41 +160,36 @@ RECT UnionOfWindows(const std::vector<HWND>& windows)
     return all;
 }
 
+// Where a window is in the picture: "398,0 171x281".
+CString Placement(HWND window, const RECT& area)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    return CString::Formatted(
+        "%ld,%ld %ldx%ld", r.left - area.left, r.top - area.top, r.right - r.left, r.bottom - r.top);
+}
+
 // "picture: window "Area" 398,0 171x281" and one line per button, in the picture's pixels.
 void PrintPictureMap(const std::vector<HWND>& windows, const RECT& area)
 {
     for (HWND window : windows) {
-        RECT r;
-        GetWindowRect(window, &r);
-        std::printf("picture: window \"%s\" %ld,%ld %ldx%ld\n", WindowText(window).c_str(), r.left - area.left,
-            r.top - area.top, r.right - r.left, r.bottom - r.top);
+        const CString title = CWnd(window).GetWindowText();
+        std::printf("picture: window \"%s\" %s\n", title.c_str(), Placement(window, area).c_str());
         for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
             char className[16] = "";
             GetClassNameA(child, className, sizeof className);
-            if (lstrcmpiA(className, "Button") != 0 || !IsWindowVisible(child))
-                continue;
-            GetWindowRect(child, &r);
-            std::printf("picture: button \"%s\" %d \"%s\" %ld,%ld %ldx%ld\n", WindowText(window).c_str(),
-                GetDlgCtrlID(child), WindowText(child).c_str(), r.left - area.left, r.top - area.top, r.right - r.left,
-                r.bottom - r.top);
+            if (lstrcmpiA(className, "Button") == 0 && IsWindowVisible(child))
+                std::printf("picture: button \"%s\" %d \"%s\" %s\n", title.c_str(), GetDlgCtrlID(child),
+                    CWnd(child).GetWindowText().c_str(), Placement(child, area).c_str());
         }
     }
 }
 
-std::string FullPath(const char* relative)
-{
-    char path[MAX_PATH] = "";
-    const DWORD length = GetFullPathNameA(relative, sizeof path, path, nullptr);
-    return length && length < sizeof path ? path : relative;
-}
-
 std::optional<std::string> ReadKey(const std::string& file, const char* key)
 {
-    std::vector<char> value(4096);
-    GetPrivateProfileStringA(kSection, key, kMissing, value.data(), static_cast<DWORD>(value.size()), file.c_str());
-    if (std::string(value.data()) == kMissing)
-        return std::nullopt;
-    return std::string(value.data());
+    char value[4096] = "";
+    GetPrivateProfileStringA(kSection, key, kMissing, value, sizeof value, file.c_str());
+    return std::string(value) == kMissing ? std::nullopt : std::optional<std::string>(value);
 }
 
 // The header form or the "Output" message box.
@@ -207,7 +198,7 @@ bool IsCabrilloDialog(HWND window)
     char className[16] = "";
     GetClassNameA(window, className, sizeof className);
     const bool headerForm = GetDlgItem(window, kFormCallsignId) && GetDlgItem(window, kFormLocationId);
-    return lstrcmpA(className, "#32770") == 0 && (headerForm || WindowText(window) == "Output");
+    return lstrcmpA(className, "#32770") == 0 && (headerForm || CWnd(window).GetWindowText() == "Output");
 }
 
 } // namespace
@@ -220,8 +211,8 @@ bool HaveDisplay()
     const auto wineVersion = reinterpret_cast<WineVersion>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version")));
     auto isSet = [](const char* name) {
-        char value[8] = "";
-        return GetEnvironmentVariableA(name, value, sizeof value) > 0 && value[0] != '\0';
+        const char* value = std::getenv(name);
+        return value && *value;
     };
     if (wineVersion && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY"))
         return false;
@@ -230,6 +221,13 @@ bool HaveDisplay()
         return false;
     DestroyWindow(probe);
     return true;
+}
+
+std::string FullPath(const char* relative)
+{
+    char path[MAX_PATH] = "";
+    const DWORD length = GetFullPathNameA(relative, sizeof path, path, nullptr);
+    return length && length < sizeof path ? path : relative;
 }
 
 PluginSettings::PluginSettings() : m_folder(FullPath("Plugins")), m_file(FullPath("Plugins\\BARTG-SPRINT.ini")) { }
@@ -323,10 +321,8 @@ bool WindowedHost::Open(HMODULE plugin, std::string& error)
         return false;
     }
     if (FAILED(registration)) {
-        char text[160];
-        std::snprintf(text, sizeof text, "cannot publish the host's automation object Kelb2.Application (0x%08lX)",
+        error = CString::Formatted("cannot publish the host's automation object Kelb2.Application (0x%08lX)",
             static_cast<unsigned long>(registration));
-        error = text;
         return false;
     }
     if (m_verbose && m_host->UsesExistingProgId())
@@ -354,22 +350,21 @@ void WindowedHost::ShowQso(const std::string& call, double frequencyHz)
     m_frequencyCallsBefore = m_host->Calls(kHostFrequency);
 }
 
-bool WindowedHost::WaitForRefresh(const std::function<void()>& checkCall)
+void WindowedHost::WaitForRefresh(const std::function<void()>& checkCall)
 {
     if (!m_controlWindow)
-        return false;
+        return;
     for (int attempt = 0; attempt < kRefreshAttempts; ++attempt) {
         if (attempt > 0)
             checkCall();
         if (PumpMessagesUntil([this] { return m_host->Calls(kHostField) > m_fieldCallsBefore; }, kRefreshSlice)) {
             // Macros sent so far came from the refresh of the QSO before.
             PrintNewMacros();
-            return true;
+            return;
         }
         if (!IsWindow(m_controlWindow))
-            break;
+            return;
     }
-    return false;
 }
 
 void WindowedHost::FinishRefresh(unsigned paceMilliseconds)

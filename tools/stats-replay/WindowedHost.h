@@ -21,6 +21,9 @@
 // True when windows can be shown (Wine without an X display cannot).
 bool HaveDisplay();
 
+// The path of a file in the current folder in full (as given when that fails).
+std::string FullPath(const char* relative);
+
 // The plug-in's settings file, Plugins\BARTG-SPRINT.ini in the current folder, as the replay
 // finds it and leaves it: keys set for the replay are put back to their old values (or removed)
 // at the end; the Plugins folder is made when missing and then removed again with what the
@@ -82,8 +85,8 @@ public:
     void ShowQso(const std::string& call, double frequencyHz);
     // Pumps until the refresh that the call check posted has asked for the typed call. When no
     // refresh comes (one may still be running), `checkCall` is called again, as a host does
-    // while the operator types. False after the timeout.
-    bool WaitForRefresh(const std::function<void()>& checkCall);
+    // while the operator types, until the time is up.
+    void WaitForRefresh(const std::function<void()>& checkCall);
     // Pumps until that refresh has also asked for the frequency, then waits the pace.
     void FinishRefresh(unsigned paceMilliseconds);
 
