@@ -94,8 +94,7 @@ void ResetQsoState(ContestState& state, const ContestStartArguments& start)
 void ApplyStartToggle(ContestState& state)
 {
     WindowSide& windows = TheWindowSide();
-    state.startFlag = state.settings.ReadInt(kStartKey);
-    if (state.startFlag != 0) {
+    if (state.settings.ReadInt(kStartKey) != 0) {
         state.settings.WriteString(kStartKey, "0");
         return;
     }

@@ -170,7 +170,7 @@ TallyResult TallyScore(ContestState& state)
 {
     TallyResult result;
     SortBandsDescending(state.bandsWorked);
-    result.badQsoCount = state.badQsoCount = RejectedQsoLog::CountRejected(state.badQsoFileName, state.badQsoBacklog);
+    result.badQsoCount = RejectedQsoLog::CountRejected(state.badQsoFileName, state.badQsoBacklog);
 
     state.ClearWorkedLists();
     // The first area field that is set decides, in this order.
