@@ -152,13 +152,18 @@ int ClampedProduct(int a, int b, int c)
 
 } // namespace
 
+int CInfo::*AreaField(const CString& dxccPrefix)
+{
+    return dxccPrefix == "K" ? &CInfo::kArea
+        : dxccPrefix == "VE" ? &CInfo::veArea
+        : dxccPrefix == "VK" ? &CInfo::vkArea
+        : dxccPrefix == "JA" ? &CInfo::jaArea
+                             : nullptr;
+}
+
 void SetAreaDigit(CInfo& record, const CString& dxccPrefix, const CString& callPrefix)
 {
-    int CInfo::*field = dxccPrefix == "K" ? &CInfo::kArea
-        : dxccPrefix == "VE"              ? &CInfo::veArea
-        : dxccPrefix == "VK"              ? &CInfo::vkArea
-        : dxccPrefix == "JA"              ? &CInfo::jaArea
-                                          : nullptr;
+    int CInfo::*const field = AreaField(dxccPrefix);
     if (!field)
         return;
     for (char c : callPrefix)
