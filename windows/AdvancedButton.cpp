@@ -2,18 +2,11 @@
 
 #include "windows/DrawnObject.h"
 
-bool CAdvancedComponent::SetForeColor(COLORREF colour)
+void CAdvancedButton::SetColours(COLORREF face, COLORREF label)
 {
-    m_foreColor = colour;
+    m_backColor = face;
+    m_foreColor = label;
     Redraw();
-    return true;
-}
-
-bool CAdvancedComponent::SetBackColor(COLORREF colour)
-{
-    m_backColor = colour;
-    Redraw();
-    return true;
 }
 
 bool CAdvancedButton::AttachItem(UINT id, CWnd* parent, COLORREF face, COLORREF label, COLORREF disabledLabel)
