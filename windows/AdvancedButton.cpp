@@ -20,9 +20,12 @@ bool CAdvancedButton::AttachItem(UINT id, CWnd* parent, COLORREF face, COLORREF 
     return true;
 }
 
-void CAdvancedButton::PreSubclassWindow() { ModifyStyle(0, BS_OWNERDRAW); }
+void CAdvancedButton::PreSubclassWindow()
+{
+    SetWindowLongPtrA(m_hWnd, GWL_STYLE, GetWindowLongPtrA(m_hWnd, GWL_STYLE) | BS_OWNERDRAW);
+}
 
-void CAdvancedButton::Redraw() { RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
+void CAdvancedButton::Redraw() { ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
 
 void CAdvancedButton::DrawItem(LPDRAWITEMSTRUCT item)
 {
