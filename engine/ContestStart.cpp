@@ -62,10 +62,7 @@ void ReadHostVersion(const CString& hostFolder, CString& version)
 
 bool IsExcludedHostVersion(const CString& version)
 {
-    for (const char* excluded : {"2.18", "2.17", "2.16", "2.15", "2.14", "2.14R"})
-        if (version == excluded)
-            return true;
-    return false;
+    return CStringArray{"2.18", "2.17", "2.16", "2.15", "2.14", "2.14R"}.Has(version);
 }
 
 void ResetQsoState(ContestState& state, const ContestStartArguments& start)
@@ -109,10 +106,7 @@ void ApplyStartToggle(ContestState& state)
 
 int IsRussianPrefix(const CString& prefix)
 {
-    for (const char* russian : {"UA", "UA2", "UA9", "CE9/KC4", "UR", "UN", "EU"})
-        if (prefix == russian)
-            return 1;
-    return 0;
+    return CStringArray{"UA", "UA2", "UA9", "CE9/KC4", "UR", "UN", "EU"}.Has(prefix) ? 1 : 0;
 }
 
 void StartContest(const ContestStartArguments& start)
