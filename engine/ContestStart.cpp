@@ -65,6 +65,12 @@ bool IsExcludedHostVersion(const CString& version)
     return CStringArray{"2.18", "2.17", "2.16", "2.15", "2.14", "2.14R"}.Has(version);
 }
 
+// True when the operator's own DXCC prefix asks for Russian window texts.
+bool IsRussianPrefix(const CString& prefix)
+{
+    return CStringArray{"UA", "UA2", "UA9", "CE9/KC4", "UR", "UN", "EU"}.Has(prefix);
+}
+
 void ResetQsoState(ContestState& state, const ContestStartArguments& start)
 {
     state.startDayMonth = start.contestStart.Format("%d.%m");
@@ -103,11 +109,6 @@ void ApplyStartToggle(ContestState& state)
 }
 
 } // namespace
-
-int IsRussianPrefix(const CString& prefix)
-{
-    return CStringArray{"UA", "UA2", "UA9", "CE9/KC4", "UR", "UN", "EU"}.Has(prefix) ? 1 : 0;
-}
 
 void StartContest(const ContestStartArguments& start)
 {
