@@ -146,8 +146,7 @@ struct WorkedMultiplier {
 
 int ClampedProduct(int a, int b, int c)
 {
-    const int64_t product = int64_t(a) * b * c;
-    return product > INT_MAX ? INT_MAX : product < INT_MIN ? INT_MIN : int(product);
+    return static_cast<int>(std::clamp<int64_t>(int64_t(a) * b * c, INT_MIN, INT_MAX));
 }
 
 } // namespace
