@@ -40,13 +40,10 @@ bool SameCallBandMode(const CInfo& stored, const QsoArguments& qso)
 // an invalid time matches nothing.
 bool SameQsoTime(const COleDateTime& a, const COleDateTime& b)
 {
-    if (a.GetStatus() != b.GetStatus())
+    const COleDateTime::DateTimeStatus status = a.GetStatus();
+    if (status != b.GetStatus())
         return false;
-    switch (a.GetStatus()) {
-    case COleDateTime::valid: return a.m_dt == b.m_dt;
-    case COleDateTime::null: return true;
-    default: return false;
-    }
+    return status == COleDateTime::null || (status == COleDateTime::valid && a.m_dt == b.m_dt);
 }
 
 int FindStored(const ContestState& state, const QsoArguments& key)

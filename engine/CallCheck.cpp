@@ -22,11 +22,6 @@ void RequestRefresh()
     windows.PostRefresh();
 }
 
-bool IsAreaEntity(const CString& dxccPrefix)
-{
-    return dxccPrefix == "K" || dxccPrefix == "VE" || dxccPrefix == "VK" || dxccPrefix == "JA";
-}
-
 bool SameArea(const CInfo& stored, const CInfo& entered)
 {
     for (int CInfo::*area : {&CInfo::jaArea, &CInfo::veArea, &CInfo::vkArea, &CInfo::kArea})
@@ -61,7 +56,7 @@ int Classify(const ContestState& state, const CallCheckArguments& entered)
     }
     if (!dxccWorked)
         return kNewDxcc;
-    if (!IsAreaEntity(record.dxccPrefix))
+    if (!AreaField(record.dxccPrefix))
         return kNothingNew;
     for (const CInfo& stored : state.qsoList)
         if (SameArea(stored, record))

@@ -1,5 +1,7 @@
 #include "engine/ContestRecords.h"
 
+#include <algorithm>
+
 CContestRules::CContestRules(const char* const* names, int count)
 {
     for (int i = 0; i < count; ++i)
@@ -8,8 +10,5 @@ CContestRules::CContestRules(const char* const* names, int count)
 
 int CContestRules::Contains(CString name) const
 {
-    for (const CString& entry : *this)
-        if (entry.EqualsNoCase(name))
-            return 1;
-    return 0;
+    return std::any_of(begin(), end(), [&](const CString& entry) { return entry.EqualsNoCase(name); }) ? 1 : 0;
 }

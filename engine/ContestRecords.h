@@ -14,23 +14,19 @@ public:
     CString sentRst;
     CString receivedExchange;
     CString sentExchange;
-    CString spareText;
     int frequencyKhz = 0;
     int isDupe = 0;
-    int isBad = 0;
     int dupeCount = 0;
     int jaArea = -1;
     int kArea = -1;
     int veArea = -1;
     int vkArea = -1;
     COleDateTime time;
-    int spareValue = 0;
 };
 
 class CContestRules : public CStringArray {
 public:
     CContestRules(const char* const* names, int count);
-    ~CContestRules() override { RemoveAll(); }
 
     // 1 when `name` equals an entry, ignoring letter case; else 0.
     int Contains(CString name) const;

@@ -62,10 +62,13 @@ void ReadHostVersion(const CString& hostFolder, CString& version)
 
 bool IsExcludedHostVersion(const CString& version)
 {
-    for (const char* excluded : {"2.18", "2.17", "2.16", "2.15", "2.14", "2.14R"})
-        if (version == excluded)
-            return true;
-    return false;
+    return CStringArray{"2.18", "2.17", "2.16", "2.15", "2.14", "2.14R"}.Has(version);
+}
+
+// True when the operator's own DXCC prefix asks for Russian window texts.
+bool IsRussianPrefix(const CString& prefix)
+{
+    return CStringArray{"UA", "UA2", "UA9", "CE9/KC4", "UR", "UN", "EU"}.Has(prefix);
 }
 
 void ResetQsoState(ContestState& state, const ContestStartArguments& start)
@@ -94,8 +97,7 @@ void ResetQsoState(ContestState& state, const ContestStartArguments& start)
 void ApplyStartToggle(ContestState& state)
 {
     WindowSide& windows = TheWindowSide();
-    state.startFlag = state.settings.ReadInt(kStartKey);
-    if (state.startFlag != 0) {
+    if (state.settings.ReadInt(kStartKey) != 0) {
         state.settings.WriteString(kStartKey, "0");
         return;
     }
@@ -107,14 +109,6 @@ void ApplyStartToggle(ContestState& state)
 }
 
 } // namespace
-
-int IsRussianPrefix(const CString& prefix)
-{
-    for (const char* russian : {"UA", "UA2", "UA9", "CE9/KC4", "UR", "UN", "EU"})
-        if (prefix == russian)
-            return 1;
-    return 0;
-}
 
 void StartContest(const ContestStartArguments& start)
 {

@@ -11,9 +11,6 @@ struct ContestStartArguments {
     CString ownDxccPrefix;
 };
 
-// 1 when the operator's own DXCC prefix asks for Russian window texts.
-int IsRussianPrefix(const CString& prefix);
-
 // Empties the QSO state, records contestant, dates and the host's version, runs the Cabrillo
 // header form in Cabrillo mode, starts the windows on every second start and creates a fresh
 // rejected-QSO log.

@@ -43,9 +43,7 @@ struct ContestState {
     int cabrilloMode = 0;
     int htmlResult = 0;
     int russianTexts = 0;
-    int startFlag = 0;
     int refreshReady = 1;
-    int badQsoCount = 0;
     int claimedScore = 0;
     SettingsFile settings;
 

@@ -25,7 +25,7 @@ const char* GetContestResult(int* status)
 {
     ContestState& state = Contest();
     ContestLock lock = LockContest();
-    state.resultText.Empty();
+    state.resultText.clear();
     // Rejected-QSO lines that the log could not take when they came are written now, if it can.
     RejectedQsoLog::WriteBacklog(state.badQsoFileName, state.badQsoBacklog);
     const TallyResult tally = TallyScore(state);

@@ -146,19 +146,23 @@ struct WorkedMultiplier {
 
 int ClampedProduct(int a, int b, int c)
 {
-    const int64_t product = int64_t(a) * b * c;
-    return product > INT_MAX ? INT_MAX : product < INT_MIN ? INT_MIN : int(product);
+    return static_cast<int>(std::clamp<int64_t>(int64_t(a) * b * c, INT_MIN, INT_MAX));
 }
 
 } // namespace
 
+int CInfo::*AreaField(const CString& dxccPrefix)
+{
+    return dxccPrefix == "K" ? &CInfo::kArea
+        : dxccPrefix == "VE" ? &CInfo::veArea
+        : dxccPrefix == "VK" ? &CInfo::vkArea
+        : dxccPrefix == "JA" ? &CInfo::jaArea
+                             : nullptr;
+}
+
 void SetAreaDigit(CInfo& record, const CString& dxccPrefix, const CString& callPrefix)
 {
-    int CInfo::*field = dxccPrefix == "K" ? &CInfo::kArea
-        : dxccPrefix == "VE"              ? &CInfo::veArea
-        : dxccPrefix == "VK"              ? &CInfo::vkArea
-        : dxccPrefix == "JA"              ? &CInfo::jaArea
-                                          : nullptr;
+    int CInfo::*const field = AreaField(dxccPrefix);
     if (!field)
         return;
     for (char c : callPrefix)
@@ -170,7 +174,7 @@ TallyResult TallyScore(ContestState& state)
 {
     TallyResult result;
     SortBandsDescending(state.bandsWorked);
-    result.badQsoCount = state.badQsoCount = RejectedQsoLog::CountRejected(state.badQsoFileName, state.badQsoBacklog);
+    result.badQsoCount = RejectedQsoLog::CountRejected(state.badQsoFileName, state.badQsoBacklog);
 
     state.ClearWorkedLists();
     // The first area field that is set decides, in this order.

@@ -23,7 +23,6 @@ public:
 
     int GetLength() const { return static_cast<int>(size()); }
     bool IsEmpty() const { return empty(); }
-    void Empty() { clear(); }
 
     // Replaces every occurrence of `find` (searched left to right in the part not yet
     // consumed, so a replacement is never searched again). Returns the number replaced.

@@ -1,7 +1,8 @@
 #include "platform/SettingsFile.h"
 
-#include <cctype>
+#include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <mutex>
 #include <vector>
 
@@ -131,20 +132,6 @@ bool SettingsFile::WriteInt(const char* key, int value) const { return WriteStri
 
 int ReadNumber(const char* text)
 {
-    if (!text)
-        return 0;
-    while (*text == ' ' || *text == '\t' || *text == '\n' || *text == '\r' || *text == '\v' || *text == '\f')
-        ++text;
-    const bool negative = *text == '-';
-    if (*text == '-' || *text == '+')
-        ++text;
-    long long value = 0;
-    for (; *text >= '0' && *text <= '9'; ++text) {
-        value = value * 10 + (*text - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1)
-            value = static_cast<long long>(INT_MAX) + 1;
-    }
-    if (negative)
-        value = -value;
-    return static_cast<int>(value < INT_MIN ? INT_MIN : value > INT_MAX ? INT_MAX : value);
+    // strtoll gives the long long limit for what overflows even that.
+    return text ? static_cast<int>(std::clamp<long long>(std::strtoll(text, nullptr, 10), INT_MIN, INT_MAX)) : 0;
 }

@@ -14,8 +14,6 @@ public:
 
     SettingsFile(std::string path, std::string section);
 
-    const std::string& Path() const { return path_; }
-
     // The value, at most kReadBufferSize - 1 characters, or `defaultValue` when the key is missing.
     CString ReadString(const char* key, const char* defaultValue = "") const;
     // The value read as a decimal number (ReadNumber's rule); 0 when missing.

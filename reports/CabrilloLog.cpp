@@ -1,5 +1,8 @@
 #include "reports/CabrilloLog.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include "platform/SettingsFile.h"
 #include "platform/TextFiles.h"
 
@@ -20,9 +23,8 @@ const char* const kNotInFileNames = "/\\:*?\"<>|";
 // A header or QSO value on one line: a line break inside it would start a line of its own.
 CString OneLine(CString value)
 {
-    for (char& c : value)
-        if (c == '\r' || c == '\n')
-            c = ' ';
+    std::replace_if(
+        value.begin(), value.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     return value;
 }
 
@@ -35,15 +37,12 @@ CString SoapboxLines(const CString& soapbox)
     text.Replace(kSoapboxLineBreak, "\n");
     text.Replace("\r\n", "\n");
     text.Replace("\r", "\n");
+    // One more LF, so that SplitLines keeps an empty last line as a line of its own.
+    text += "\n";
     CString lines;
-    size_t from = 0;
-    for (;;) {
-        const size_t end = text.find('\n', from);
-        lines += kSoapboxTag + text.substr(from, end == std::string::npos ? end : end - from) + "\r\n";
-        if (end == std::string::npos)
-            return lines;
-        from = end + 1;
-    }
+    for (std::string_view line : SplitLines(text))
+        lines += kSoapboxTag + std::string(line) + "\r\n";
+    return lines;
 }
 
 CString TagLine(const char* tag, const CString& value) { return tag + OneLine(value) + "\r\n"; }
@@ -53,13 +52,12 @@ CString TagLine(const char* tag, const CString& value) { return tag + OneLine(va
 CString CabrilloFileBaseName(const CString& callsign)
 {
     CString name = callsign;
-    for (char& c : name)
-        if (std::char_traits<char>::find(kNotInFileNames, std::char_traits<char>::length(kNotInFileNames), c))
-            c = '_';
+    std::replace_if(
+        name.begin(), name.end(),
+        [](char c) { return std::string_view(kNotInFileNames).find(c) != std::string_view::npos; }, '_');
     name.Trim();
-    for (char& c : name)
-        if (static_cast<unsigned char>(c) < 0x20)
-            c = '_';
+    std::replace_if(
+        name.begin(), name.end(), [](unsigned char c) { return c < 0x20; }, '_');
     return name.IsEmpty() ? CString(kNoCallsignBaseName) : name;
 }
 

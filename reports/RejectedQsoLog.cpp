@@ -61,11 +61,7 @@ bool IsRejection(std::string_view line)
 template <class Lines>
 int CountRejections(const Lines& lines)
 {
-    int count = 0;
-    for (std::string_view line : lines)
-        if (IsRejection(line))
-            ++count;
-    return count;
+    return static_cast<int>(std::count_if(lines.begin(), lines.end(), IsRejection));
 }
 
 bool Exists(const CString& fileName)

@@ -19,6 +19,18 @@ void ShowTitle(const CWnd& window, const CString& title)
         window.SetWindowText(title.c_str());
 }
 
+// Shows the title and marks the worked codes of the continent or call-area window, when it is open.
+template <class MarkWindow>
+void ShowWorked(MarkWindow* window, const CString& title, const std::vector<CString>& codes)
+{
+    if (!window)
+        return;
+    ShowTitle(*window, title);
+    for (const CString& code : codes)
+        window->MarkWorked(code);
+    window->UpdateData(FALSE);
+}
+
 } // namespace
 
 LRESULT Setup::OnStatsRefresh(WPARAM, LPARAM)
@@ -75,18 +87,8 @@ void Setup::RefreshFromHost()
     if (call.IsEmpty() && g_dxccWindow)
         ShowTitle(*g_dxccWindow, titles.dxcc);
     const WorkedCodes worked = CurrentWorkedCodes();
-    if (g_continentWindow) {
-        ShowTitle(*g_continentWindow, titles.continent);
-        for (const CString& code : worked.continents)
-            g_continentWindow->MarkWorked(code);
-        g_continentWindow->UpdateData(FALSE);
-    }
-    if (g_callAreaWindow) {
-        ShowTitle(*g_callAreaWindow, titles.callArea);
-        for (const CString& code : worked.callAreas)
-            g_callAreaWindow->MarkWorked(code);
-        g_callAreaWindow->UpdateData(FALSE);
-    }
+    ShowWorked(g_continentWindow, titles.continent, worked.continents);
+    ShowWorked(g_callAreaWindow, titles.callArea, worked.callAreas);
     if (g_dxccWindow)
         g_dxccWindow->RepaintGrid();
 }

@@ -2,18 +2,11 @@
 
 #include "windows/DrawnObject.h"
 
-bool CAdvancedComponent::SetForeColor(COLORREF colour)
+void CAdvancedButton::SetColours(COLORREF face, COLORREF label)
 {
-    m_foreColor = colour;
+    m_backColor = face;
+    m_foreColor = label;
     Redraw();
-    return true;
-}
-
-bool CAdvancedComponent::SetBackColor(COLORREF colour)
-{
-    m_backColor = colour;
-    Redraw();
-    return true;
 }
 
 bool CAdvancedButton::AttachItem(UINT id, CWnd* parent, COLORREF face, COLORREF label, COLORREF disabledLabel)
@@ -27,9 +20,12 @@ bool CAdvancedButton::AttachItem(UINT id, CWnd* parent, COLORREF face, COLORREF 
     return true;
 }
 
-void CAdvancedButton::PreSubclassWindow() { ModifyStyle(0, BS_OWNERDRAW); }
+void CAdvancedButton::PreSubclassWindow()
+{
+    SetWindowLongPtrA(m_hWnd, GWL_STYLE, GetWindowLongPtrA(m_hWnd, GWL_STYLE) | BS_OWNERDRAW);
+}
 
-void CAdvancedButton::Redraw() { RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
+void CAdvancedButton::Redraw() { ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
 
 void CAdvancedButton::DrawItem(LPDRAWITEMSTRUCT item)
 {

@@ -6,22 +6,7 @@
 
 #include "platform/win32/Button.h"
 
-// Two colours that can be changed at any time; each change repaints.
-class CAdvancedComponent {
-public:
-    virtual bool SetForeColor(COLORREF colour);
-    virtual bool SetBackColor(COLORREF colour);
-    virtual void Redraw() = 0;
-
-    COLORREF m_backColor = 0; // the face
-    COLORREF m_foreColor = 0; // the label of an enabled control
-
-protected:
-    // Never deleted through this interface.
-    ~CAdvancedComponent() = default;
-};
-
-class CAdvancedButton : public CButton, public CAdvancedComponent {
+class CAdvancedButton : public CButton {
 public:
     CAdvancedButton() = default;
 
@@ -29,10 +14,14 @@ public:
     // shape; false (and nothing stored) when the parent has no such control. No repaint.
     bool AttachItem(UINT id, CWnd* parent, COLORREF face, COLORREF label, COLORREF disabledLabel);
 
+    // Takes the face and the label colour of an enabled control and repaints.
+    void SetColours(COLORREF face, COLORREF label);
     // Repaints the control now, background included.
-    void Redraw() override;
+    void Redraw();
     void DrawItem(LPDRAWITEMSTRUCT item) override;
 
+    COLORREF m_backColor = 0;     // the face
+    COLORREF m_foreColor = 0;     // the label of an enabled control
     COLORREF m_disabledColor = 0; // the label of a disabled control
     int m_shape = 0;              // 1: ellipse; anything else: rectangle
 

@@ -8,6 +8,8 @@ constexpr COLORREF kListBackground = RGB(255, 250, 198);
 constexpr COLORREF kTableBackground = RGB(255, 255, 198);
 constexpr COLORREF kCurrentBand = RGB(198, 255, 255);
 
+void PaintText(const CDC& dc, int x, int y, const CString& text) { dc.TextOut(x, y, text.c_str(), text.GetLength()); }
+
 // Texts 40 pixels apart, a new line 15 pixels down when the next one would pass the right edge
 // less 40. Without a current band the list is not shown.
 void PaintList(const CDC& dc, const RECT& area, const GridPicture& picture)
@@ -19,7 +21,7 @@ void PaintList(const CDC& dc, const RECT& area, const GridPicture& picture)
     int x = 5;
     int y = 0;
     for (const CString& text : picture.multipliers) {
-        dc.TextOut(x, y, text.c_str(), text.GetLength());
+        PaintText(dc, x, y, text);
         x += 40;
         if (x > area.right - 40) {
             y += 15;
@@ -27,8 +29,6 @@ void PaintList(const CDC& dc, const RECT& area, const GridPicture& picture)
         }
     }
 }
-
-void PaintText(const CDC& dc, int x, int y, const CString& text) { dc.TextOut(x, y, text.c_str(), text.GetLength()); }
 
 // The typed call's QSOs on the bands 80m to 10m, one row every seventh of the height, with a
 // strip behind the current band.

@@ -40,8 +40,7 @@ public:
             if (worked == 1)
                 return;
             worked = 1;
-            m_buttons[i].SetBackColor(kWorkedFace);
-            m_buttons[i].SetForeColor(kWorkedLabel);
+            m_buttons[i].SetColours(kWorkedFace, kWorkedLabel);
             return;
         }
     }
@@ -50,10 +49,8 @@ public:
     void ClearMarks()
     {
         m_worked.fill(0);
-        for (CAdvancedButton& button : m_buttons) {
-            button.SetBackColor(kUnworkedFace);
-            button.SetForeColor(kUnworkedLabel);
-        }
+        for (CAdvancedButton& button : m_buttons)
+            button.SetColours(kUnworkedFace, kUnworkedLabel);
     }
 
 protected:

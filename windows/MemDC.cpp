@@ -2,7 +2,7 @@
 
 bool CMemDC::Prepare(const CDC& target, RECT& rect)
 {
-    if (target.IsPrinting() || target.GetClipBox(&rect) == ERROR || IsRectEmpty(&rect))
+    if (GetDeviceCaps(target, TECHNOLOGY) == DT_RASPRINTER || GetClipBox(target, &rect) == ERROR || IsRectEmpty(&rect))
         return false;
     const SIZE size = {rect.right - rect.left, rect.bottom - rect.top};
     if (!m_hDC || size.cx != m_size.cx || size.cy != m_size.cy) {
@@ -15,6 +15,6 @@ bool CMemDC::Prepare(const CDC& target, RECT& rect)
         SelectObject(m_bitmap);
         m_size = size;
     }
-    SetWindowOrg(rect.left, rect.top);
+    SetWindowOrgEx(m_hDC, rect.left, rect.top, nullptr);
     return true;
 }

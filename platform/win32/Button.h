@@ -35,17 +35,6 @@ public:
     // one did.
     static bool ReflectDrawItem(LPARAM drawItem);
 
-    DWORD GetStyle() const { return static_cast<DWORD>(GetWindowLongPtrA(m_hWnd, GWL_STYLE)); }
-    // Removes then adds style bits; the frame is not recomputed.
-    void ModifyStyle(DWORD remove, DWORD add) const
-    {
-        SetWindowLongPtrA(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>((GetStyle() & ~remove) | add));
-    }
-    BOOL RedrawWindow(const RECT* rect, HRGN region, UINT flags) const
-    {
-        return ::RedrawWindow(m_hWnd, rect, region, flags);
-    }
-
     // Paints an owner-drawn button. The default paints nothing.
     virtual void DrawItem(LPDRAWITEMSTRUCT) { }
 

@@ -89,14 +89,10 @@ public:
         return std::exchange(m_hDC, nullptr);
     }
 
-    bool IsPrinting() const { return m_hDC && GetDeviceCaps(m_hDC, TECHNOLOGY) == DT_RASPRINTER; }
-
     HGDIOBJ SelectObject(HGDIOBJ object) const { return ::SelectObject(m_hDC, object); }
     int SetBkMode(int mode) const { return ::SetBkMode(m_hDC, mode); }
     COLORREF SetBkColor(COLORREF colour) const { return ::SetBkColor(m_hDC, colour); }
     COLORREF SetTextColor(COLORREF colour) const { return ::SetTextColor(m_hDC, colour); }
-    int GetClipBox(RECT* rect) const { return ::GetClipBox(m_hDC, rect); }
-    BOOL SetWindowOrg(int x, int y) const { return ::SetWindowOrgEx(m_hDC, x, y, nullptr); }
 
     void FillRect(const RECT& rect, HBRUSH brush) const { ::FillRect(m_hDC, &rect, brush); }
     // A rectangle of one colour without a brush; the background colour is kept.
