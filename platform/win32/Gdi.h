@@ -62,6 +62,11 @@ public:
     }
 };
 
+class CFont : public CGdiObjectT<HFONT> {
+public:
+    BOOL CreateFontIndirect(const LOGFONTA& font) { return Attach(::CreateFontIndirectA(&font)); }
+};
+
 // A device context: either borrowed (the owner-draw item's context; left alone at the end)
 // or made by CreateCompatibleDC (deleted at the end).
 class CDC {

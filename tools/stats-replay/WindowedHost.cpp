@@ -47,11 +47,6 @@ constexpr DWORD kPollMilliseconds = 50;
 constexpr int kFormCallsignId = 1010;
 constexpr int kFormLocationId = 1022;
 
-class CFont : public CGdiObjectT<HFONT> {
-public:
-    BOOL CreateFontIndirect(const LOGFONTA& font) { return Attach(::CreateFontIndirectA(&font)); }
-};
-
 // Pixels per 4 horizontal and 8 vertical dialog units for the plug-in's dialog font.
 SIZE DialogBaseUnits()
 {
