@@ -33,3 +33,13 @@ LoggedQso UsStation(const char* call, const char* callPrefix, const char* band)
     qso.band = band;
     return qso;
 }
+
+LoggedQso K1abcOn40m()
+{
+    LoggedQso qso = UsStation("K1ABC", "K1", "40m");
+    qso.time = HostTime(2018, 1, 20, 12, 5);
+    qso.frequencyHz = 7040000;
+    qso.sentExchange = "002";
+    qso.receivedExchange = "014";
+    return qso;
+}

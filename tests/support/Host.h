@@ -31,3 +31,7 @@ private:
 
 // A QSO with a station of the K entity (call area: the last digit of the prefix).
 LoggedQso UsStation(const char* call, const char* callPrefix, const char* band = "80m");
+
+// K1ABC on 40m at 2018-01-20 1205, serial numbers 002 sent and 014 received: the Cabrillo
+// tests' second QSO, after the default one.
+LoggedQso K1abcOn40m();

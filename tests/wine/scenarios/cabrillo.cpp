@@ -51,16 +51,7 @@ void LogTwoQsos(Host& host)
             .sentExchange = "001",
             .receivedExchange = "001",
             .band = "80m"}));
-    EXPECT_EQ(1,
-        host.AddQso({.call = "K1ABC",
-            .time = HostTime(2018, 1, 20, 12, 5),
-            .frequencyHz = 7040000,
-            .sentExchange = "002",
-            .receivedExchange = "014",
-            .callPrefix = "K1",
-            .dxccPrefix = "K",
-            .continent = "NA",
-            .band = "40m"}));
+    EXPECT_EQ(1, host.AddQso(K1abcOn40m()));
 }
 
 const char* const kTwoQsoLines = "QSO:  3580 RY 2018-01-20 1200 N0CALL            001    DL1ABC            001\r\n"

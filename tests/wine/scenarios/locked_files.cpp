@@ -113,15 +113,7 @@ TEST(LockedFiles, ACabrilloFileHeldElsewhereIsReportedAsNotProducedAndWrittenOnc
     const std::optional<std::string> written = ReadFileBytes("N0CALL.cbr");
     ASSERT_TRUE(written.has_value());
 
-    host.AddQso({.call = "K1ABC",
-        .time = HostTime(2018, 1, 20, 12, 5),
-        .frequencyHz = 7040000,
-        .sentExchange = "002",
-        .receivedExchange = "014",
-        .callPrefix = "K1",
-        .dxccPrefix = "K",
-        .continent = "NA",
-        .band = "40m"});
+    host.AddQso(K1abcOn40m());
     {
         // The file cannot be replaced: the message says so, and no new or partial file appears.
         FileHeldElsewhere holder("N0CALL.cbr");
