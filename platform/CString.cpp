@@ -30,11 +30,37 @@ CString& CString::Trim()
     return *this;
 }
 
+CString& CString::MakeUpper()
+{
+    for (char& c : *this)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return *this;
+}
+
+namespace {
+
+bool SameLetterNoCase(unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); }
+
+} // namespace
+
 bool CString::EqualsNoCase(const std::string& other) const
 {
-    return size() == other.size() && std::equal(begin(), end(), other.begin(), [](unsigned char a, unsigned char b) {
-        return std::tolower(a) == std::tolower(b);
-    });
+    return size() == other.size() && std::equal(begin(), end(), other.begin(), SameLetterNoCase);
+}
+
+size_t FindNoCase(std::string_view text, std::string_view wanted)
+{
+    const auto found = std::search(text.begin(), text.end(), wanted.begin(), wanted.end(), SameLetterNoCase);
+    return found == text.end() ? std::string_view::npos : static_cast<size_t>(found - text.begin());
+}
+
+std::vector<std::string_view> Split(std::string_view text, char separator)
+{
+    std::vector<std::string_view> pieces;
+    for (size_t end; (end = text.find(separator)) != std::string_view::npos; text.remove_prefix(end + 1))
+        pieces.push_back(text.substr(0, end));
+    pieces.push_back(text);
+    return pieces;
 }
 
 CString CString::FormattedV(const char* format, va_list args)

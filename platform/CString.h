@@ -1,10 +1,13 @@
 #pragma once
 // CString: the 8-bit text type used throughout the plug-in. A std::string with the few
 // conveniences the code relies on: a null-safe constructor from a C string, safe
-// printf-style formatting and left-to-right replacement.
+// printf-style formatting and left-to-right replacement. Below it the text helpers that work on
+// any text: case-insensitive search and splitting at a separator.
 #include <cstdarg>
 #include <cstring>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #if defined(__MINGW32__)
 #define STATS_PRINTF_FORMAT(fmt, first) __attribute__((format(gnu_printf, fmt, first)))
@@ -20,6 +23,7 @@ public:
     CString(const char* text) : std::string(text ? text : "") { }
     CString(std::string text) : std::string(std::move(text)) { }
     CString(const char* text, size_t length) : std::string(text, length) { }
+    explicit CString(std::string_view text) : std::string(text) { }
 
     int GetLength() const { return static_cast<int>(size()); }
     bool IsEmpty() const { return empty(); }
@@ -31,6 +35,9 @@ public:
     // Removes white space at both ends.
     CString& Trim();
 
+    // Turns the ASCII letters into capitals.
+    CString& MakeUpper();
+
     // Case-insensitive comparison (ASCII letters), as for band and mode names.
     bool EqualsNoCase(const std::string& other) const;
 
@@ -39,6 +46,13 @@ public:
     static CString FormattedV(const char* format, va_list args);
     void AppendFormat(const char* format, ...) STATS_PRINTF_FORMAT(2, 3);
 };
+
+// Where `wanted` first occurs in `text`, ASCII letter case ignored; npos when nowhere.
+size_t FindNoCase(std::string_view text, std::string_view wanted);
+
+// The pieces of `text` between its separators: n separators give n + 1 pieces, empty ones too.
+// The views point into `text`.
+std::vector<std::string_view> Split(std::string_view text, char separator);
 
 // Exact equality of two texts. The stored QSOs are searched and counted by callsign, band,
 // mode and prefix at every export; those texts are a few characters long, and comparing them

@@ -58,6 +58,16 @@ std::vector<std::string_view> SplitLines(std::string_view content)
     return lines;
 }
 
+std::vector<std::string_view> SplitLinesAtAnyEnd(std::string_view content)
+{
+    std::vector<std::string_view> lines;
+    for (std::string_view line : SplitLines(content)) {
+        const std::vector<std::string_view> pieces = Split(line, '\r');
+        lines.insert(lines.end(), pieces.begin(), pieces.end());
+    }
+    return lines;
+}
+
 namespace {
 
 // True when the file at `path` is a regular file holding exactly `content`.

@@ -23,6 +23,10 @@ std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxByte
 // kept. The views point into `content`.
 std::vector<std::string_view> SplitLines(std::string_view content);
 
+// The lines of `content` as SplitLines cuts them, each also cut at every CR left in it: the lines
+// of a text from elsewhere, which may end with LF, CR LF or a lone CR (old Mac programs).
+std::vector<std::string_view> SplitLinesAtAnyEnd(std::string_view content);
+
 // Writes `content` to a temporary file beside `path` and then moves it over `path`, so a
 // failed write leaves the old file as it was; a file that already holds `content` is not
 // rewritten. Returns false when the file does not hold `content` afterwards.

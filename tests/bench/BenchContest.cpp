@@ -42,7 +42,7 @@ struct SavedContest {
 
 void BuildThroughExports(int qsoCount)
 {
-    Plugin().ResetStats({});
+    Plugin().ResetStats(TestContestStart{});
     for (int i = 0; i < qsoCount; ++i)
         Plugin().AddData(MixedQso(i));
 }

@@ -92,7 +92,7 @@ void BM_ResetStats0(benchmark::State& state)
         state.PauseTiming();
         bench::LoadContest(count);
         state.ResumeTiming();
-        benchmark::DoNotOptimize(bench::Plugin().ResetStats({}));
+        benchmark::DoNotOptimize(bench::Plugin().ResetStats(TestContestStart{}));
     }
 }
 

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <string>
 
+#include "tests/support/TestArguments.h"
 #include "tools/stats-exports/StatsExports.h"
 
 namespace qso_mix {
@@ -98,7 +99,7 @@ inline MixedQso FreshQso()
 // The QSO as the host logs it; its texts are those of `mixed`, which must outlive it.
 inline LoggedQso AsLoggedQso(const MixedQso& mixed)
 {
-    LoggedQso qso;
+    TestQso qso;
     qso.call = mixed.call.c_str();
     qso.time = COleDateTime(COleDateTime(2018, 1, 20, 12, 0, 0).m_dt + mixed.minute / 1440.0);
     qso.mode = mixed.mode.c_str();
@@ -114,7 +115,7 @@ inline LoggedQso AsLoggedQso(const MixedQso& mixed)
 // on a band it has, found new only after both searches have walked the whole list.
 inline EnteredCall NewCallArea()
 {
-    EnteredCall entered;
+    TestEnteredCall entered;
     entered.call = "W9NEW";
     entered.callPrefix = "W9";
     entered.dxccPrefix = "K";

@@ -22,7 +22,7 @@ public:
     std::atomic<int> cleared{0};
 };
 
-LoggedQso QsoNumber(int n)
+TestQso QsoNumber(int n)
 {
     static const struct {
         const char* prefix;
@@ -35,7 +35,7 @@ LoggedQso QsoNumber(int n)
     const auto& station = kStations[n % 5];
     call = std::string(station.prefix) + "A" + char('A' + n % 26);
     number = std::to_string(n % 1000 + 1);
-    LoggedQso qso;
+    TestQso qso;
     qso.call = call.c_str();
     qso.callPrefix = station.prefix;
     qso.dxccPrefix = station.dxcc;
@@ -51,8 +51,8 @@ void HostThread(const Host& host)
     for (int round = 0; round < kHostRounds; ++round) {
         if (round % 500 == 0)
             host.StartContest();
-        const LoggedQso qso = QsoNumber(round);
-        EnteredCall entered;
+        const TestQso qso = QsoNumber(round);
+        TestEnteredCall entered;
         entered.call = qso.call;
         entered.band = qso.band;
         host.CheckCall(entered);

@@ -23,9 +23,9 @@ std::string Host::Result() const
     return text;
 }
 
-LoggedQso UsStation(const char* call, const char* callPrefix, const char* band)
+TestQso UsStation(const char* call, const char* callPrefix, const char* band)
 {
-    LoggedQso qso;
+    TestQso qso;
     qso.call = call;
     qso.callPrefix = callPrefix;
     qso.dxccPrefix = "K";
@@ -34,9 +34,9 @@ LoggedQso UsStation(const char* call, const char* callPrefix, const char* band)
     return qso;
 }
 
-LoggedQso K1abcOn40m()
+TestQso K1abcOn40m()
 {
-    LoggedQso qso = UsStation("K1ABC", "K1", "40m");
+    TestQso qso = UsStation("K1ABC", "K1", "40m");
     qso.time = HostTime(2018, 1, 20, 12, 5);
     qso.frequencyHz = 7040000;
     qso.sentExchange = "002";

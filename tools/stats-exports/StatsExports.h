@@ -8,44 +8,43 @@
 
 #include "engine/Exports.h"
 
-// A QSO as the host passes it to AddData0 and RemoveData0. The defaults make a QSO that the
-// plug-in counts: N0CALL works DL1ABC on 80m in RTTY during the default contest. A host sets
-// every field it knows.
+// A QSO as the host passes it to AddData0 and RemoveData0. A field left unset is passed as
+// nothing: a null pointer for a text or the time, 0 for the frequency. A host sets every field
+// it knows.
 struct LoggedQso {
-    const char* ownCall = "N0CALL";
-    const char* call = "DL1ABC";
-    std::optional<COleDateTime> time = COleDateTime(2018, 1, 20, 14, 5, 0); // none: a null pointer
-    unsigned int frequencyHz = 3580000;
-    const char* mode = "RTTY";
-    const char* sentRst = "599";
-    const char* receivedRst = "599";
-    const char* sentExchange = "001";
-    const char* receivedExchange = "005";
-    const char* callPrefix = "DL1";
-    const char* dxccPrefix = "DL";
-    const char* continent = "EU";
-    const char* band = "80m";
+    const char* ownCall = nullptr;
+    const char* call = nullptr;
+    std::optional<COleDateTime> time; // none: a null pointer
+    unsigned int frequencyHz = 0;
+    const char* mode = nullptr;
+    const char* sentRst = nullptr;
+    const char* receivedRst = nullptr;
+    const char* sentExchange = nullptr;
+    const char* receivedExchange = nullptr;
+    const char* callPrefix = nullptr;
+    const char* dxccPrefix = nullptr;
+    const char* continent = nullptr;
+    const char* band = nullptr;
 };
 
-// A contest start as the host passes it to ResetStats0: by default N0CALL, a K station, from
-// 20 January 2018 12:00 to 21 January 11:59.
+// A contest start as the host passes it to ResetStats0; unset fields as for LoggedQso.
 struct ContestStart {
-    const char* hostFolder = ""; // the path prefix of the host's settings file; "": the current folder
+    const char* hostFolder = nullptr; // the path prefix of the host's settings file; "": the current folder
     int cabrilloMode = 0;
-    const char* contestant = "N0CALL";
-    std::optional<COleDateTime> start = COleDateTime(2018, 1, 20, 12, 0, 0); // none: a null pointer
-    std::optional<COleDateTime> end = COleDateTime(2018, 1, 21, 11, 59, 0);
-    const char* ownDxccPrefix = "K";
+    const char* contestant = nullptr;
+    std::optional<COleDateTime> start; // none: a null pointer
+    std::optional<COleDateTime> end;
+    const char* ownDxccPrefix = nullptr;
 };
 
-// A callsign being entered, as the host passes it to CheckCall0.
+// A callsign being entered, as the host passes it to CheckCall0; unset fields as for LoggedQso.
 struct EnteredCall {
-    const char* call = "DL1ABC";
-    const char* mode = "RTTY";
-    const char* callPrefix = "DL1";
-    const char* dxccPrefix = "DL";
-    const char* continent = "EU";
-    const char* band = "80m";
+    const char* call = nullptr;
+    const char* mode = nullptr;
+    const char* callPrefix = nullptr;
+    const char* dxccPrefix = nullptr;
+    const char* continent = nullptr;
+    const char* band = nullptr;
     const char* secondBand = nullptr;
 };
 

@@ -4,10 +4,14 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/CString.h"
+
 namespace {
 
 // A tag longer than this is not a tag but text that happens to hold a '<'.
 constexpr size_t kMaxTagLength = 100;
+
+constexpr const char* kDigits = "0123456789";
 
 using Fields = std::vector<std::pair<std::string, std::string>>;
 
@@ -15,7 +19,7 @@ std::string Field(const Fields& fields, std::string_view name)
 {
     for (const auto& [fieldName, value] : fields)
         if (fieldName == name)
-            return Trimmed(value);
+            return CString(value).Trim();
     return "";
 }
 
@@ -25,28 +29,42 @@ std::string FirstGiven(const Fields& fields, std::string_view name, std::string_
     return value.empty() ? Field(fields, fallback) : value;
 }
 
-bool ParseDateTime(const std::string& date, const std::string& time, QsoTime& result)
+// The QSO's time from QSO_DATE (YYYYMMDD) and TIME_ON (HHMM or HHMMSS), or nothing with
+// `problem` naming the field that is missing or wrong.
+std::optional<COleDateTime> QsoTimeOf(const Fields& fields, std::string& problem)
 {
-    if (date.size() != 8 || (time.size() != 4 && time.size() != 6) || !ParseQsoTime(date + time.substr(0, 4), result))
-        return false;
-    // The seconds, when given, must be valid too.
-    return time.size() == 4 || (time.find_first_not_of("0123456789", 4) == std::string::npos && time.substr(4) <= "59");
+    const std::string date = Field(fields, "QSO_DATE");
+    const std::string time = Field(fields, "TIME_ON");
+    const bool seconds =
+        time.size() == 6 && time.find_first_not_of(kDigits) == std::string::npos && time.substr(4) <= "59";
+    if (date.empty() || time.empty())
+        problem = std::string("record without ") + (date.empty() ? "QSO_DATE" : "TIME_ON");
+    else if (date.size() != 8 || !ParseQsoTime(date + "0000"))
+        problem = "QSO_DATE is no date (YYYYMMDD): '" + date + "'";
+    else if (const auto result = ParseQsoTime(date + time.substr(0, 4)); result && (time.size() == 4 || seconds))
+        return result;
+    else
+        problem = "TIME_ON is no time (HHMM or HHMMSS): '" + time + "'";
+    return std::nullopt;
 }
 
 void AddQso(const Fields& fields, int line, ContestLog& log, ProblemList& problems)
 {
     Qso qso;
     qso.line = line;
-    qso.call = ToUpper(Field(fields, "CALL"));
+    qso.call = CString(Field(fields, "CALL")).MakeUpper();
     if (qso.call.empty()) {
         problems.Add(line, "record without CALL");
         return;
     }
-    if (!ParseDateTime(Field(fields, "QSO_DATE"), Field(fields, "TIME_ON"), qso.time)) {
-        problems.Add(line, "record without a valid QSO_DATE and TIME_ON");
+    std::string problem;
+    const std::optional<COleDateTime> time = QsoTimeOf(fields, problem);
+    if (!time) {
+        problems.Add(line, problem);
         return;
     }
-    qso.ownCall = ToUpper(FirstGiven(fields, "STATION_CALLSIGN", "OPERATOR"));
+    qso.time = *time;
+    qso.ownCall = CString(FirstGiven(fields, "STATION_CALLSIGN", "OPERATOR")).MakeUpper();
     qso.band = NormalizeBandName(Field(fields, "BAND"));
     if (const std::optional<std::uint64_t> hz = ParseScaledDecimal(Field(fields, "FREQ"), 6)) {
         qso.frequencyHz = *hz;
@@ -63,12 +81,54 @@ void AddQso(const Fields& fields, int line, ContestLog& log, ProblemList& proble
     log.qsos.push_back(std::move(qso));
 }
 
-// The length of a field: one to nine digits.
-std::optional<size_t> FieldLength(std::string_view text)
+// What stands between a '<' and the next '>', or nothing when another '<' or the end of the
+// text comes first, or the '>' is too far away.
+std::optional<std::string_view> TagAt(std::string_view text, size_t at)
 {
-    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string_view::npos)
+    const std::string_view window = text.substr(at + 1, kMaxTagLength);
+    const size_t close = window.find_first_of("<>");
+    if (close == std::string_view::npos || window[close] != '>')
         return std::nullopt;
-    return std::stoul(std::string(text));
+    return window.substr(0, close);
+}
+
+// A field's tag: NAME:LENGTH or NAME:LENGTH:TYPE, the length one to nine digits.
+struct FieldTag {
+    std::string name; // upper case
+    size_t length = 0;
+};
+
+std::optional<FieldTag> AsFieldTag(std::string_view tag)
+{
+    const size_t colon = tag.find(':');
+    if (colon == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view name = tag.substr(0, colon);
+    const std::string_view length = tag.substr(colon + 1, tag.find(':', colon + 1) - colon - 1);
+    if (!IsName(name, "_") || length.empty() || length.size() > 9
+        || length.find_first_not_of(kDigits) != std::string_view::npos)
+        return std::nullopt;
+    return FieldTag{CString(name).MakeUpper(), std::stoul(std::string(length))};
+}
+
+bool IsRecordEnd(std::string_view tag) { return CString(tag).EqualsNoCase("EOR") || CString(tag).EqualsNoCase("EOH"); }
+
+// The first tag that a value taken from text[from] on, `length` long, swallows: a field's or
+// a record's end that begins inside it. Nothing when none.
+std::optional<std::string_view> SwallowedTag(std::string_view text, size_t from, size_t length)
+{
+    for (size_t at = text.find('<', from); at < from + length; at = text.find('<', at + 1)) {
+        const std::optional<std::string_view> tag = TagAt(text, at);
+        if (tag && (AsFieldTag(*tag) || IsRecordEnd(*tag)))
+            return tag;
+    }
+    return std::nullopt;
+}
+
+std::string SwallowedTagProblem(const std::string& field, std::string_view value, std::string_view tag)
+{
+    return "the length of " + field + " counts past its text into the tag <" + std::string(tag) + ">"
+        + (value.find('\n') != std::string_view::npos ? " (counted for CR LF line ends, now LF ones?)" : "");
 }
 
 // Where the records begin: after the header when the file has one.
@@ -95,44 +155,41 @@ ContestLog ReadAdif(std::string_view text)
 
     size_t pos = RecordsStart(text);
     while ((pos = text.find('<', pos)) != std::string_view::npos) {
-        const std::string_view window = text.substr(pos + 1, kMaxTagLength);
-        const size_t close = window.find_first_of("<>");
-        if (close == std::string_view::npos || window[close] != '>') {
+        const std::optional<std::string_view> tag = TagAt(text, pos);
+        if (!tag) {
             ++pos; // a lone '<' in text between fields
             continue;
         }
-        const std::string_view tag = window.substr(0, close);
         line += static_cast<int>(std::count(text.begin() + counted, text.begin() + pos, '\n'));
         counted = pos;
         const int tagLine = line;
-        pos += close + 2;
+        pos += tag->size() + 2;
 
-        const size_t colon = tag.find(':');
-        const std::string name = ToUpper(tag.substr(0, colon));
-        if (colon == std::string_view::npos) {
-            if (name == "EOR") {
-                if (!fields.empty())
-                    AddQso(fields, recordLine, log, problems);
+        if (tag->find(':') == std::string_view::npos) {
+            if (CString(*tag).EqualsNoCase("EOR") && !fields.empty())
+                AddQso(fields, recordLine, log, problems);
+            // After <EOH>, what came before was header fields.
+            if (IsRecordEnd(*tag))
                 fields.clear();
-            } else if (name == "EOH") {
-                fields.clear(); // what came before was header fields
-            }
             continue;
         }
-        std::string_view lengthText = tag.substr(colon + 1);
-        std::optional<size_t> length = FieldLength(lengthText.substr(0, lengthText.find(':')));
-        if (!IsName(name, "_") || !length) {
-            problems.Add(tagLine, "not an ADIF field: <" + std::string(tag) + ">");
+        const std::optional<FieldTag> field = AsFieldTag(*tag);
+        if (!field) {
+            problems.Add(tagLine, "not an ADIF field: <" + std::string(*tag) + ">");
             continue;
         }
-        if (*length > text.size() - pos) {
-            problems.Add(tagLine, "value of " + name + " runs past the end of the file");
+        size_t length = field->length;
+        if (length > text.size() - pos) {
+            problems.Add(tagLine, "value of " + field->name + " runs past the end of the file");
             length = text.size() - pos;
         }
+        const std::string_view value = text.substr(pos, length);
+        if (const std::optional<std::string_view> swallowed = SwallowedTag(text, pos, length))
+            problems.Add(tagLine, SwallowedTagProblem(field->name, value, *swallowed));
         if (fields.empty())
             recordLine = tagLine;
-        fields.emplace_back(name, std::string(text.substr(pos, *length)));
-        pos += *length;
+        fields.emplace_back(field->name, std::string(value));
+        pos += length;
     }
     if (!fields.empty())
         problems.Add(recordLine, "last record is not closed by <EOR>");

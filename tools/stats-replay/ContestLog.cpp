@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <tuple>
 
 #include "platform/COleDateTime.h"
 #include "platform/CString.h"
@@ -13,38 +12,57 @@ namespace {
 
 constexpr const char* kDigits = "0123456789";
 
-auto AsTuple(const QsoTime& t) { return std::tie(t.year, t.month, t.day, t.hour, t.minute); }
-
 struct Band {
-    const char* name;
-    std::uint64_t lowKhz;
-    std::uint64_t highKhz;
-    std::uint64_t usualRttyKhz;
+    const char* name; // as ADIF names it
+    std::uint64_t lowHz;
+    std::uint64_t highHz;
+    std::uint64_t usualHz;  // given to a QSO logged by band alone
+    const char* designator; // Cabrillo's name for the band when it is no frequency in kHz
 };
 
-// Band edges as the ADIF band enumeration gives them.
+// Band edges as the ADIF band enumeration gives them; the usual frequency is an RTTY station's
+// where there is one, else the lower edge.
 constexpr Band kBands[] = {
-    {"160m", 1800, 2000, 1840},
-    {"80m", 3500, 4000, 3580},
-    {"60m", 5060, 5450, 5357},
-    {"40m", 7000, 7300, 7040},
-    {"30m", 10100, 10150, 10140},
-    {"20m", 14000, 14350, 14080},
-    {"17m", 18068, 18168, 18100},
-    {"15m", 21000, 21450, 21080},
-    {"12m", 24890, 24990, 24920},
-    {"10m", 28000, 29700, 28080},
-    {"6m", 50000, 54000, 50300},
-    {"4m", 70000, 71000, 70200},
-    {"2m", 144000, 148000, 144600},
-    {"1.25m", 222000, 225000, 222100},
-    {"70cm", 420000, 450000, 432600},
+    {"2190m", 135'700, 137'800, 135'700, ""},
+    {"630m", 472'000, 479'000, 472'000, ""},
+    {"560m", 501'000, 504'000, 501'000, ""},
+    {"160m", 1'800'000, 2'000'000, 1'840'000, ""},
+    {"80m", 3'500'000, 4'000'000, 3'580'000, ""},
+    {"60m", 5'060'000, 5'450'000, 5'357'000, ""},
+    {"40m", 7'000'000, 7'300'000, 7'040'000, ""},
+    {"30m", 10'100'000, 10'150'000, 10'140'000, ""},
+    {"20m", 14'000'000, 14'350'000, 14'080'000, ""},
+    {"17m", 18'068'000, 18'168'000, 18'100'000, ""},
+    {"15m", 21'000'000, 21'450'000, 21'080'000, ""},
+    {"12m", 24'890'000, 24'990'000, 24'920'000, ""},
+    {"10m", 28'000'000, 29'700'000, 28'080'000, ""},
+    {"8m", 40'000'000, 45'000'000, 40'000'000, ""},
+    {"6m", 50'000'000, 54'000'000, 50'300'000, "50"},
+    {"5m", 54'000'001, 69'900'000, 54'000'001, ""},
+    {"4m", 70'000'000, 71'000'000, 70'200'000, "70"},
+    {"2m", 144'000'000, 148'000'000, 144'600'000, "144"},
+    {"1.25m", 222'000'000, 225'000'000, 222'100'000, "222"},
+    {"70cm", 420'000'000, 450'000'000, 432'600'000, "432"},
+    {"33cm", 902'000'000, 928'000'000, 902'000'000, "902"},
+    {"23cm", 1'240'000'000, 1'300'000'000, 1'240'000'000, "1.2G"},
+    {"13cm", 2'300'000'000, 2'450'000'000, 2'300'000'000, "2.3G"},
+    {"9cm", 3'300'000'000, 3'500'000'000, 3'300'000'000, "3.4G"},
+    {"6cm", 5'650'000'000, 5'925'000'000, 5'650'000'000, "5.7G"},
+    {"3cm", 10'000'000'000, 10'500'000'000, 10'000'000'000, "10G"},
+    {"1.25cm", 24'000'000'000, 24'250'000'000, 24'000'000'000, "24G"},
+    {"6mm", 47'000'000'000, 47'200'000'000, 47'000'000'000, "47G"},
+    {"4mm", 75'500'000'000, 81'000'000'000, 75'500'000'000, "75G"},
+    {"2.5mm", 119'980'000'000, 123'000'000'000, 119'980'000'000, "122G"},
+    {"2mm", 134'000'000'000, 149'000'000'000, 134'000'000'000, "134G"},
+    {"1mm", 241'000'000'000, 250'000'000'000, 241'000'000'000, "241G"},
+    {"submm", 300'000'000'000, 7'500'000'000'000'000, 300'000'000'000, "LIGHT"},
 };
 
-const Band* FindBand(std::string_view name)
+const Band* FindBand(std::string_view name, const char* Band::*spelling)
 {
+    const CString wanted(name);
     for (const Band& band : kBands)
-        if (CString(band.name).EqualsNoCase(std::string(name)))
+        if (*(band.*spelling) != '\0' && wanted.EqualsNoCase(band.*spelling))
             return &band;
     return nullptr;
 }
@@ -53,7 +71,7 @@ const Band* FindBand(std::string_view name)
 bool BeginsWith(std::string_view text, std::string_view word)
 {
     text.remove_prefix(std::min(text.find_first_not_of(" \t\n\v\f\r"), text.size()));
-    return CString(std::string(text.substr(0, word.size()))).EqualsNoCase(std::string(word));
+    return CString(text.substr(0, word.size())).EqualsNoCase(std::string(word));
 }
 
 std::string_view WithoutByteOrderMark(std::string_view text)
@@ -73,20 +91,9 @@ ContestLog ProblemOnly(std::string message)
 
 } // namespace
 
-bool IsValidQsoTime(const QsoTime& t)
-{
-    // The host's date-time value checks the calendar; it takes years from 100 on.
-    return t.year >= 1900
-        && COleDateTime(t.year, t.month, t.day, t.hour, t.minute, 0).GetStatus() == COleDateTime::valid;
-}
-
-bool operator==(const QsoTime& a, const QsoTime& b) { return AsTuple(a) == AsTuple(b); }
-
-bool operator<(const QsoTime& a, const QsoTime& b) { return AsTuple(a) < AsTuple(b); }
-
 bool SameQso(const Qso& a, const Qso& b)
 {
-    return a.ownCall == b.ownCall && a.call == b.call && a.time == b.time && a.frequencyHz == b.frequencyHz
+    return a.ownCall == b.ownCall && a.call == b.call && a.time.m_dt == b.time.m_dt && a.frequencyHz == b.frequencyHz
         && a.band == b.band && a.mode == b.mode && a.rstSent == b.rstSent && a.rstReceived == b.rstReceived
         && a.serialSent == b.serialSent && a.serialReceived == b.serialReceived;
 }
@@ -106,7 +113,7 @@ LogFormat DetectLogFormat(std::string_view text)
         return LogFormat::Cabrillo;
     if (FindNoCase(text, "<EOH>") != std::string_view::npos || FindNoCase(text, "<EOR>") != std::string_view::npos)
         return LogFormat::Adif;
-    for (std::string_view line : TextLines(text))
+    for (std::string_view line : SplitLinesAtAnyEnd(text))
         if (BeginsWith(line, "QSO:"))
             return LogFormat::Cabrillo;
     return LogFormat::Unknown;
@@ -139,42 +146,12 @@ ContestLog Completed(ContestLog log, ProblemList& problems)
     for (const Qso& qso : log.qsos) {
         if (log.ownCall.empty())
             log.ownCall = qso.ownCall;
-        if (!log.firstQsoTime || qso.time < *log.firstQsoTime)
+        if (!log.firstQsoTime || Earlier(qso.time, *log.firstQsoTime))
             log.firstQsoTime = qso.time;
-        if (!log.lastQsoTime || *log.lastQsoTime < qso.time)
+        if (!log.lastQsoTime || Earlier(*log.lastQsoTime, qso.time))
             log.lastQsoTime = qso.time;
     }
     return log;
-}
-
-std::vector<std::string_view> TextLines(std::string_view text)
-{
-    std::vector<std::string_view> lines;
-    for (std::string_view line : SplitLines(text)) {
-        // SplitLines ends a line at LF or CR LF; a CR left in it is a line end of its own.
-        const std::vector<std::string_view> pieces = Split(line, '\r');
-        lines.insert(lines.end(), pieces.begin(), pieces.end());
-    }
-    return lines;
-}
-
-std::vector<std::string_view> Split(std::string_view text, char separator)
-{
-    std::vector<std::string_view> pieces;
-    for (size_t end; (end = text.find(separator)) != std::string_view::npos; text.remove_prefix(end + 1))
-        pieces.push_back(text.substr(0, end));
-    pieces.push_back(text);
-    return pieces;
-}
-
-std::string Trimmed(std::string_view text) { return CString(text.data(), text.size()).Trim(); }
-
-std::string ToUpper(std::string_view text)
-{
-    std::string upper(text);
-    for (char& c : upper)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return upper;
 }
 
 bool IsName(std::string_view text, std::string_view punctuation)
@@ -184,22 +161,28 @@ bool IsName(std::string_view text, std::string_view punctuation)
     });
 }
 
-size_t FindNoCase(std::string_view text, std::string_view wanted)
+std::optional<COleDateTime> QsoTime(int year, int month, int day, int hour, int minute)
 {
-    const auto found = std::search(text.begin(), text.end(), wanted.begin(), wanted.end(), [](char a, char b) {
-        return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
-    });
-    return found == text.end() ? std::string_view::npos : static_cast<size_t>(found - text.begin());
+    // The host's date-time value checks the calendar; it takes years from 100 on.
+    const COleDateTime time(year, month, day, hour, minute, 0);
+    if (year < 1900 || time.GetStatus() != COleDateTime::valid)
+        return std::nullopt;
+    return time;
 }
 
-bool ParseQsoTime(const std::string& digits, QsoTime& time)
+std::optional<COleDateTime> ParseQsoTime(std::string_view digits)
 {
-    if (digits.size() != 12 || digits.find_first_not_of(kDigits) != std::string::npos)
-        return false;
-    const auto number = [&digits](size_t at, size_t length) { return std::stoi(digits.substr(at, length)); };
-    time = {number(0, 4), number(4, 2), number(6, 2), number(8, 2), number(10, 2)};
-    return IsValidQsoTime(time);
+    if (digits.size() != 12 || digits.find_first_not_of(kDigits) != std::string_view::npos)
+        return std::nullopt;
+    const auto number = [digits](size_t at, size_t length) {
+        int value = 0;
+        std::from_chars(digits.data() + at, digits.data() + at + length, value);
+        return value;
+    };
+    return QsoTime(number(0, 4), number(4, 2), number(6, 2), number(8, 2), number(10, 2));
 }
+
+std::string FormatQsoTime(const COleDateTime& time) { return time.Format("%Y-%m-%d %H%M"); }
 
 std::optional<std::uint64_t> ParseScaledDecimal(std::string_view text, int scaleDigits)
 {
@@ -220,21 +203,27 @@ std::optional<std::uint64_t> ParseScaledDecimal(std::string_view text, int scale
 std::string BandForFrequency(std::uint64_t hz)
 {
     for (const Band& band : kBands)
-        if (hz >= band.lowKhz * 1000 && hz <= band.highKhz * 1000)
+        if (hz >= band.lowHz && hz <= band.highHz)
             return band.name;
     return "";
 }
 
+std::string BandForDesignator(std::string_view designator)
+{
+    const Band* band = FindBand(designator, &Band::designator);
+    return band ? band->name : "";
+}
+
 std::optional<std::uint64_t> UsualFrequencyForBand(std::string_view name)
 {
-    const Band* band = FindBand(name);
+    const Band* band = FindBand(name, &Band::name);
     if (!band)
         return std::nullopt;
-    return band->usualRttyKhz * 1000;
+    return band->usualHz;
 }
 
 std::string NormalizeBandName(std::string_view name)
 {
-    const Band* band = FindBand(Trimmed(name));
+    const Band* band = FindBand(CString(name).Trim(), &Band::name);
     return band ? std::string(band->name) : std::string(name);
 }

@@ -9,26 +9,15 @@
 #include <string_view>
 #include <vector>
 
-// A QSO's date and time in UTC, to the minute.
-struct QsoTime {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    int hour = 0;
-    int minute = 0;
-};
-
-bool IsValidQsoTime(const QsoTime& time);
-bool operator==(const QsoTime& a, const QsoTime& b);
-bool operator<(const QsoTime& a, const QsoTime& b);
+#include "platform/COleDateTime.h"
 
 struct Qso {
-    int line = 0;        // where the QSO starts in the log file
-    std::string ownCall; // upper case
-    std::string call;    // worked station, upper case
-    QsoTime time;
+    int line = 0;                  // where the QSO starts in the log file
+    std::string ownCall;           // upper case
+    std::string call;              // worked station, upper case
+    COleDateTime time;             // UTC, to the minute
     std::uint64_t frequencyHz = 0; // 0 when the log gives neither frequency nor a known band
-    std::string band;              // "80m", "20m", ...; "" when unknown
+    std::string band;              // "80m", "23cm", ... as ADIF names them; "" when unknown
     std::string mode;              // as logged, except Cabrillo "RY" which is "RTTY"
     std::string rstSent;
     std::string rstReceived;
@@ -64,9 +53,9 @@ enum class LogFormat { Unknown, Cabrillo, Adif };
 
 struct ContestLog {
     LogFormat format = LogFormat::Unknown;
-    std::string ownCall;                 // from the header, else from the first QSO that has one
-    std::optional<QsoTime> firstQsoTime; // earliest and latest QSO, whatever their order in the file
-    std::optional<QsoTime> lastQsoTime;
+    std::string ownCall;                      // from the header, else from the first QSO that has one
+    std::optional<COleDateTime> firstQsoTime; // earliest and latest QSO, whatever their order in the file
+    std::optional<COleDateTime> lastQsoTime;
     std::vector<Qso> qsos; // in file order
     std::vector<Problem> problems;
 };
@@ -83,26 +72,37 @@ ContestLog ReadLog(std::string_view text);
 constexpr size_t kMaxLogFileBytes = 64u * 1024u * 1024u;
 ContestLog ReadLogFile(const std::string& path);
 
-// A Cabrillo 3.0 log: the CALLSIGN: header and the QSO: lines, with or without the RST columns.
+// A Cabrillo 3.0 log: the CALLSIGN: header and the QSO: lines of any contest.
 //
-// QSO: freq mode date time own-call [rst] number call [rst] number [transmitter]
+// QSO: freq mode date time own-call sent-exchange call received-exchange [transmitter]
 //
-// When one side has the RST column, both have it: a side with a single field then holds only
-// the RST, its number is empty (so the plug-in rejects the QSO), and a problem names the line.
+// The sent and received exchanges have the same fields, so the number of fields fixes where the
+// worked call stands; a last field 0 or 1 beyond them is the transmitter id. Where the fields
+// cannot tell (the exchanges differ in length, or the field there is no call), the worked call
+// is the first field after the own call that looks like one; when another field after it would
+// do as well, the first such line of the log is named as a problem.
 //
-// The frequency is in kHz; a value below 1000 is a band given in MHz ("7", "14", "50"), for
-// which the band's usual RTTY frequency is used. Mode "RY" is given as "RTTY". X-QSO: lines and
-// everything after END-OF-LOG: are left out. Any other line that is not a QSO or a header tag is
-// a problem.
+// The exchanges are read as "number" or "rst number" (the contest's own). When one side has
+// the RST column, both have it: a side with a single field then holds only the RST, its number
+// is empty (so the plug-in rejects the QSO), and a problem names the line.
+//
+// The frequency is in kHz; a value below 1000 is a band given in MHz ("7", "14", "50"), and a
+// Cabrillo band designator ("902", "1.2G", "LIGHT") names its band; a QSO given by band has the
+// band's usual frequency (UsualFrequencyForBand). Mode "RY" is given as "RTTY". X-QSO: lines
+// and everything after END-OF-LOG: are left out. Any other line that is not a QSO or a header
+// tag is a problem.
 ContestLog ReadCabrillo(std::string_view text);
 
 // An ADIF (.adi) log: length-counted fields <NAME:LENGTH[:TYPE]>value, records ended by <EOR>,
 // an optional header ended by <EOH>.
 //
-// Field names are matched ignoring letter case. A record needs CALL, QSO_DATE and TIME_ON; FREQ
-// is in MHz. When only BAND is given the band's usual RTTY frequency is used, when only FREQ is
-// given its band is named. The serial numbers come from STX_STRING/SRX_STRING, else STX/SRX; the
-// own call from STATION_CALLSIGN, else OPERATOR; the mode from MODE, else SUBMODE.
+// Field names are matched ignoring letter case. A record needs CALL, QSO_DATE and TIME_ON (a
+// problem names the one missing or wrong); FREQ is in MHz. When only BAND is given the band's
+// usual frequency is used, when only FREQ is given its band is named. The serial numbers come
+// from STX_STRING/SRX_STRING, else STX/SRX; the own call from STATION_CALLSIGN, else OPERATOR;
+// the mode from MODE, else SUBMODE. A field whose length counts past its text into the next tag
+// is named with its line (the length was likely counted before CR LF line ends became LF); its
+// value is still taken as counted.
 ContestLog ReadAdif(std::string_view text);
 
 // What the readers share.
@@ -111,24 +111,20 @@ ContestLog ReadAdif(std::string_view text);
 // first and last QSO time.
 ContestLog Completed(ContestLog log, ProblemList& problems);
 
-// The lines of a text, whose lines may end with LF, CR LF or a lone CR.
-std::vector<std::string_view> TextLines(std::string_view text);
-
-// The pieces of a text between its separators: n separators give n + 1 pieces, empty ones too.
-std::vector<std::string_view> Split(std::string_view text, char separator);
-
-// The text without blanks at either end, and in upper case (ASCII letters).
-std::string Trimmed(std::string_view text);
-std::string ToUpper(std::string_view text);
-
 // Whether the text is one or more letters, digits and characters of `punctuation`.
 bool IsName(std::string_view text, std::string_view punctuation);
 
-// Where `wanted` first occurs in `text`, letter case ignored; npos when nowhere.
-size_t FindNoCase(std::string_view text, std::string_view wanted);
+// A QSO time: a valid date and time from the year 1900 on, else nothing.
+std::optional<COleDateTime> QsoTime(int year, int month, int day, int hour, int minute);
 
-// "YYYYMMDDHHMM" as a QSO time; false unless it is twelve digits of a valid time.
-bool ParseQsoTime(const std::string& digits, QsoTime& time);
+// "YYYYMMDDHHMM" as a QSO time; nothing unless it is twelve digits of a valid time.
+std::optional<COleDateTime> ParseQsoTime(std::string_view digits);
+
+// Whether QSO time `a` is before `b`.
+inline bool Earlier(const COleDateTime& a, const COleDateTime& b) { return a.m_dt < b.m_dt; }
+
+// A QSO time as "YYYY-MM-DD HHMM".
+std::string FormatQsoTime(const COleDateTime& time);
 
 // Digits with at most one decimal point, as whole units of 10^-scaleDigits, exactly (no
 // floating point): ("14.080", 6) gives 14080000. Digits beyond the scale are dropped. No sign, no
@@ -136,9 +132,13 @@ bool ParseQsoTime(const std::string& digits, QsoTime& time);
 // refused.
 std::optional<std::uint64_t> ParseScaledDecimal(std::string_view text, int scaleDigits);
 
-// The amateur bands by name ("80m", "20m", ...): the band that holds a frequency ("" when none),
-// the frequency an RTTY station usually uses on a band (letter case of the name ignored), and a
-// band's name in the usual spelling ("20M" gives "20m"; any other text is returned unchanged).
+// The amateur bands by their ADIF names ("2190m" to "submm"): the band that holds a frequency
+// ("" when none); the band a Cabrillo band designator names ("902" gives "33cm", "1.2G" "23cm",
+// "LIGHT" "submm"; "" for any other text); the frequency a QSO logged by band alone is given
+// (letter case of the name ignored): an RTTY station's usual one from 160m to 70cm, the band's
+// lower edge elsewhere; and a band's name in the usual spelling ("20M" gives "20m"; any other
+// text is returned unchanged).
 std::string BandForFrequency(std::uint64_t hz);
+std::string BandForDesignator(std::string_view designator);
 std::optional<std::uint64_t> UsualFrequencyForBand(std::string_view band);
 std::string NormalizeBandName(std::string_view band);

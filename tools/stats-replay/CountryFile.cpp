@@ -5,6 +5,7 @@
 #include <limits>
 #include <utility>
 
+#include "platform/CString.h"
 #include "platform/TextFiles.h"
 
 namespace {
@@ -31,12 +32,12 @@ bool ParseHeader(std::string_view line, CountryEntity& entity)
 {
     // Eight fields, each ended by a colon, and nothing after them.
     const std::vector<std::string_view> fields = Split(line, ':');
-    if (fields.size() != kHeaderFields + 1 || !Trimmed(fields[kHeaderFields]).empty())
+    if (fields.size() != kHeaderFields + 1 || !CString(fields[kHeaderFields]).Trim().empty())
         return false;
-    const std::string prefix = Trimmed(fields[7]);
+    const std::string prefix = CString(fields[7]).Trim();
     entity.isDxcc = prefix.empty() || prefix[0] != '*';
-    entity.name = Trimmed(fields[0]);
-    entity.continent = ToUpper(Trimmed(fields[3]));
+    entity.name = CString(fields[0]).Trim();
+    entity.continent = CString(fields[3]).Trim().MakeUpper();
     entity.primaryPrefix = entity.isDxcc ? prefix : prefix.substr(1);
     return !entity.name.empty() && !entity.continent.empty() && !entity.primaryPrefix.empty();
 }
@@ -44,20 +45,20 @@ bool ParseHeader(std::string_view line, CountryEntity& entity)
 // One alias: the call or prefix, then overrides in any order.
 void AddAlias(std::string_view alias, CountryEntity& entity)
 {
-    const std::string text = Trimmed(alias);
+    const std::string text = CString(alias).Trim();
     if (text.empty())
         return;
     CountryAlias added;
     added.exactCall = text[0] == '=';
     const size_t start = added.exactCall ? 1 : 0;
     const size_t overrides = text.find_first_of("([<{~", start);
-    added.text = ToUpper(Trimmed(std::string_view(text).substr(start, overrides - start)));
+    added.text = CString(text.substr(start, overrides - start)).Trim().MakeUpper();
     added.continent = entity.continent;
     const size_t open = text.find('{', overrides == std::string::npos ? text.size() : overrides);
     if (open != std::string::npos) {
         const size_t close = text.find('}', open);
         if (close != std::string::npos && close > open + 1)
-            added.continent = ToUpper(Trimmed(std::string_view(text).substr(open + 1, close - open - 1)));
+            added.continent = CString(text.substr(open + 1, close - open - 1)).Trim().MakeUpper();
     }
     if (!added.text.empty())
         entity.aliases.push_back(std::move(added));
@@ -67,11 +68,11 @@ std::vector<CountryEntity> ParseCountryFile(std::string_view text, ProblemList& 
 {
     std::vector<CountryEntity> entities;
     bool listOpen = false; // the last entity's alias list has not met its ';' yet
-    const std::vector<std::string_view> lines = TextLines(text);
+    const std::vector<std::string_view> lines = SplitLinesAtAnyEnd(text);
     for (size_t index = 0; index < lines.size(); ++index) {
         const std::string_view line = lines[index];
         const int lineNumber = static_cast<int>(index) + 1;
-        if (Trimmed(line).empty())
+        if (CString(line).Trim().empty())
             continue;
         // Aliases never hold a colon, so a line with one is a header.
         if (line.find(':') != std::string_view::npos) {
@@ -95,7 +96,7 @@ std::vector<CountryEntity> ParseCountryFile(std::string_view text, ProblemList& 
             AddAlias(alias, entities.back());
         if (end != std::string_view::npos) {
             listOpen = false;
-            if (!Trimmed(line.substr(end + 1)).empty())
+            if (!CString(line.substr(end + 1)).Trim().empty())
                 problems.Add(lineNumber, "text after ';'");
         }
     }
@@ -135,16 +136,16 @@ size_t ResolveNonDxcc(const CountryEntity& entity, size_t self, const CallTable&
 
 // A callsign written with strokes, taken apart by the rules in CallTable::Find.
 struct PortableCall {
-    std::string fullCall;        // upper case, blanks trimmed
-    std::string withoutSuffixes; // fullCall without the trailing operating suffixes
-    std::string homeCall;        // "K1ABC" for DL/K1ABC
-    std::string locationPrefix;  // "DL" for DL/K1ABC; "" when none
-    char areaDigit = 0;          // '1' for K5DJ/1; 0 when none or when a location is given
+    std::string fullCall;               // upper case, blanks trimmed
+    std::string withoutSuffixes;        // fullCall without the trailing operating suffixes
+    std::string homeCall;               // "K1ABC" for DL/K1ABC
+    std::vector<std::string> locations; // the other pieces, shortest first: "DL" for DL/K1ABC
+    char areaDigit = 0;                 // '1' for K5DJ/1; 0 when none or when a location is given
 };
 
 bool IsOperatingSuffix(std::string_view piece)
 {
-    static constexpr std::string_view kSuffixes[] = {"P", "M", "MM", "AM", "QRP", "QRPP", "LH", "A"};
+    static constexpr std::string_view kSuffixes[] = {"P", "M", "MM", "AM", "QRP", "QRPP", "LH", "A", "R"};
     return std::find(std::begin(kSuffixes), std::end(kSuffixes), piece) != std::end(kSuffixes);
 }
 
@@ -159,7 +160,7 @@ bool LooksLikeCompleteCall(std::string_view piece)
 PortableCall SplitPortableCall(std::string_view call)
 {
     PortableCall result;
-    result.fullCall = ToUpper(Trimmed(call));
+    result.fullCall = CString(call).Trim().MakeUpper();
     std::vector<std::string_view> pieces;
     for (std::string_view piece : Split(result.fullCall, '/'))
         if (!piece.empty())
@@ -183,14 +184,21 @@ PortableCall SplitPortableCall(std::string_view call)
         std::max_element(pieces.rbegin(), pieces.rend(), [&](auto a, auto b) { return rank(a) < rank(b); }).base());
     result.homeCall = *home;
     pieces.erase(home);
-    // The location: the shortest other piece, the first of equals.
-    const auto location =
-        std::min_element(pieces.begin(), pieces.end(), [](auto a, auto b) { return a.size() < b.size(); });
-    if (location != pieces.end()) {
-        result.locationPrefix = *location;
+    std::stable_sort(pieces.begin(), pieces.end(), [](auto a, auto b) { return a.size() < b.size(); });
+    result.locations.assign(pieces.begin(), pieces.end());
+    if (!result.locations.empty())
         result.areaDigit = 0;
-    }
     return result;
+}
+
+// Where the station is: of its location pieces the first that `listed` has a prefix for ("FR"
+// of FR/K1ABC/T), else the shortest; "" when the call names no location.
+std::string Location(const PortableCall& portable, const CallTable* listed)
+{
+    for (const std::string& location : portable.locations)
+        if (listed && listed->FindLongestPrefix(location))
+            return location;
+    return portable.locations.empty() ? "" : portable.locations.front();
 }
 
 } // namespace
@@ -227,8 +235,8 @@ const CallTableEntry* CallTable::Find(std::string_view call) const
         return entry;
     if (const CallTableEntry* entry = FindExactCall(portable.withoutSuffixes))
         return entry;
-    if (!portable.locationPrefix.empty())
-        return FindLongestPrefix(portable.locationPrefix);
+    if (!portable.locations.empty())
+        return FindLongestPrefix(Location(portable, this));
     if (const CallTableEntry* entry = FindExactCall(portable.homeCall))
         return entry;
     return FindLongestPrefix(portable.homeCall);
@@ -273,11 +281,11 @@ std::optional<CountryInfo> CountryFile::Lookup(std::string_view call) const
     return CountryInfo{dxcc.primaryPrefix, entry->continent, dxcc.name};
 }
 
-std::string CallPrefix(std::string_view call)
+std::string CallPrefix(std::string_view call, const CallTable* listed)
 {
     const PortableCall portable = SplitPortableCall(call);
-    if (!portable.locationPrefix.empty())
-        return portable.locationPrefix;
+    if (!portable.locations.empty())
+        return Location(portable, listed);
     // The home call's own prefix: up to and including its last digit ("TC50TRAC" gives "TC50").
     const size_t homeDigit = portable.homeCall.find_last_of("0123456789");
     std::string prefix =
@@ -298,15 +306,9 @@ HostQso DescribeForHost(const Qso& qso, const CountryFile& countries)
         host.continent = country->continent;
         host.knownCall = true;
     }
-    host.callPrefix = CallPrefix(qso.call);
-    host.time = HostTime(qso.time);
+    host.callPrefix = CallPrefix(qso.call, &countries.Calls());
     // The host passes the frequency in Hz as a 32-bit number.
     const auto maxHz = std::numeric_limits<unsigned int>::max();
     host.frequencyHz = qso.frequencyHz > maxHz ? maxHz : static_cast<unsigned int>(qso.frequencyHz);
     return host;
-}
-
-COleDateTime HostTime(const QsoTime& time)
-{
-    return COleDateTime(time.year, time.month, time.day, time.hour, time.minute, 0);
 }

@@ -18,7 +18,6 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/COleDateTime.h"
 #include "tools/stats-replay/ContestLog.h"
 
 struct CountryInfo {
@@ -40,9 +39,10 @@ public:
 
     // A call written with strokes ("DL/K1ABC", "K5DJ/1", "OH2XX/P") splits into the station's
     // home call, a location prefix and a call-area digit: trailing suffixes that only tell how
-    // the station operates (/P, /M, /MM, /AM, /QRP, /QRPP, /LH, /A) are dropped; a trailing
+    // the station operates (/P, /M, /MM, /AM, /QRP, /QRPP, /LH, /A, /R) are dropped; a trailing
     // single digit is the call area; of the rest, the home call is the longest piece that looks
-    // like a complete call (a letter after its last digit), the location the shortest other one.
+    // like a complete call (a letter after its last digit), the location the shortest other one
+    // that the table lists as a prefix ("FR" of FR/K1ABC/T), else the shortest other one.
     //
     // Looked up in this order: the whole call as an exact call; the call without its operating
     // suffixes as an exact call; then, when the call names a location, the longest prefix of the
@@ -79,6 +79,7 @@ public:
     std::optional<CountryInfo> Lookup(std::string_view call) const;
 
     size_t EntityCount() const { return m_entities.size(); }
+    const CallTable& Calls() const { return m_calls; }
     const std::vector<Problem>& Problems() const { return m_problems; }
 
 private:
@@ -96,8 +97,9 @@ private:
 // station's call area. "K5DJ" gives "K5", "JA1XYZ" "JA1", "4X1AB" "4X1"; a location prefix wins:
 // "VE3/K5DJ" gives "VE3", "DL/K1ABC" "DL"; an area digit replaces the home prefix's last digit:
 // "K5DJ/1" gives "K1"; operating suffixes change nothing: "K5DJ/P" gives "K5". A call without
-// any digit is returned whole (it has no call area).
-std::string CallPrefix(std::string_view call);
+// any digit is returned whole (it has no call area). Of two location pieces, the one `listed`
+// has a prefix for is taken, as CallTable::Find takes it; without `listed`, the shorter.
+std::string CallPrefix(std::string_view call, const CallTable* listed = nullptr);
 
 // What the host knows about a QSO when it calls the plug-in: the log's fields plus the worked
 // station's DXCC entity, continent and call prefix from the country file.
@@ -105,12 +107,8 @@ struct HostQso {
     std::string dxccPrefix; // "" when the country file knows no entity for the call
     std::string continent;
     std::string callPrefix; // its last digit is the call area
-    COleDateTime time;      // the host's date-time value
     unsigned int frequencyHz = 0;
     bool knownCall = false;
 };
 
 HostQso DescribeForHost(const Qso& qso, const CountryFile& countries);
-
-// A log's time as the host's date-time value.
-COleDateTime HostTime(const QsoTime& time);

@@ -121,7 +121,7 @@ LoggedQso Logged(const Qso& qso, const HostQso& host)
     LoggedQso logged;
     logged.ownCall = qso.ownCall.c_str();
     logged.call = qso.call.c_str();
-    logged.time = host.time;
+    logged.time = qso.time;
     logged.frequencyHz = host.frequencyHz;
     logged.mode = qso.mode.c_str();
     logged.sentRst = qso.rstSent.c_str();
@@ -134,8 +134,6 @@ LoggedQso Logged(const Qso& qso, const HostQso& host)
     logged.band = qso.band.c_str();
     return logged;
 }
-
-std::string FormatTime(const QsoTime& time) { return HostTime(time).Format("%Y-%m-%d %H%M"); }
 
 // Whether `path` can be written: created and removed again when it is new.
 bool CanWriteFile(const std::string& path)
@@ -173,18 +171,20 @@ private:
     WindowedHost* m_windows; // null without --windows
     int m_warnings = 0;
     unsigned int m_lastFrequencyHz = 0;
-    QsoTime m_contestEnd;
+    COleDateTime m_contestEnd;
 };
 
 void Replay::StartContest(const ContestLog& log)
 {
-    m_contestEnd = m_options.end.value_or(log.lastQsoTime.value_or(QsoTime{}));
+    // A log without QSOs is refused before, so the log's first and last QSO time are there.
+    m_contestEnd = m_options.end.value_or(*log.lastQsoTime);
     const auto own = m_countries.Lookup(log.ownCall);
     const std::string ownDxcc = own ? own->dxccPrefix : "";
     ContestStart contest;
+    contest.hostFolder = ""; // the host's settings file is in the current folder
     contest.contestant = log.ownCall.c_str();
-    contest.start = HostTime(m_options.start.value_or(log.firstQsoTime.value_or(QsoTime{})));
-    contest.end = HostTime(m_contestEnd);
+    contest.start = m_options.start.value_or(*log.firstQsoTime);
+    contest.end = m_contestEnd;
     contest.ownDxccPrefix = ownDxcc.c_str();
     // A contest start in Cabrillo mode never opens the windows, so a windowed replay starts
     // the contest once without it first (the default); the windows stay while the second start runs.
@@ -205,6 +205,7 @@ int Replay::CheckCall(const Qso& qso, const HostQso& host)
     entered.dxccPrefix = host.dxccPrefix.c_str();
     entered.continent = host.continent.c_str();
     entered.band = qso.band.c_str();
+    entered.secondBand = nullptr; // a log gives one band per QSO
     if (m_windows)
         m_windows->ShowQso(qso.call, host.frequencyHz);
     const int check = m_stats.CheckCall(entered);
@@ -218,14 +219,14 @@ int Replay::CheckCall(const Qso& qso, const HostQso& host)
 void Replay::WarnIfOutsideTheContest(const Qso& qso)
 {
     std::string where;
-    if (m_options.start && qso.time < *m_options.start)
-        where = "before --start " + FormatTime(*m_options.start);
-    else if (m_options.end && *m_options.end < qso.time)
-        where = "after --end " + FormatTime(*m_options.end);
+    if (m_options.start && Earlier(qso.time, *m_options.start))
+        where = "before --start " + FormatQsoTime(*m_options.start);
+    else if (m_options.end && Earlier(*m_options.end, qso.time))
+        where = "after --end " + FormatQsoTime(*m_options.end);
     else
         return;
     std::fprintf(stderr, "warning: line %d: the QSO with %s at %s is %s; the plug-in counts it all the same\n",
-        qso.line, qso.call.c_str(), FormatTime(qso.time).c_str(), where.c_str());
+        qso.line, qso.call.c_str(), FormatQsoTime(qso.time).c_str(), where.c_str());
     ++m_warnings;
 }
 
@@ -243,7 +244,7 @@ void Replay::ReplayQso(const Qso& qso)
     const int check = CheckCall(qso, host);
     const int stored = m_stats.AddData(Logged(qso, host));
     if (m_options.verbose)
-        std::printf("%5d  %s  %-5s %-5s %-12s %-6s %-4s %-18s %s\n", qso.line, FormatTime(qso.time).c_str(),
+        std::printf("%5d  %s  %-5s %-5s %-12s %-6s %-4s %-18s %s\n", qso.line, FormatQsoTime(qso.time).c_str(),
             qso.band.c_str(), qso.mode.c_str(), qso.call.c_str(), host.dxccPrefix.c_str(), host.continent.c_str(),
             CheckCallMeaning(check), stored ? "stored" : "rejected");
     if (m_windows) {
@@ -259,7 +260,7 @@ void Replay::ReplayQso(const Qso& qso)
 // The plug-in names its rejected-QSO log after the contest's last day.
 void Replay::ReportRejectedQsoLog() const
 {
-    const CString name = HostTime(m_contestEnd).Format("BadQSO_StatsBARTGSPRINT_%d_%m_%Y.txt");
+    const CString name = m_contestEnd.Format("BadQSO_StatsBARTGSPRINT_%d_%m_%Y.txt");
     const std::string path = FullPath(name.c_str());
     if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
         std::printf("Rejected-QSO log: %s\n", path.c_str());

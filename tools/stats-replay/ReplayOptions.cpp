@@ -25,24 +25,24 @@ const char* const kReplayUsage =
     "                    (implies --windows)\n"
     "  --help            this text\n";
 
-std::optional<QsoTime> ParseTimeOption(const std::string& text)
+std::optional<COleDateTime> ParseTimeOption(const std::string& text)
 {
-    QsoTime time;
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0;
     int consumed = 0;
     const char* s = text.c_str();
-    if (std::sscanf(s, "%4d-%2d-%2d%n", &time.year, &time.month, &time.day, &consumed) != 3)
+    if (std::sscanf(s, "%4d-%2d-%2d%n", &year, &month, &day, &consumed) != 3)
         return std::nullopt;
     s += consumed;
     if (*s == ' ' || *s == 'T') {
         ++s;
-        if (std::sscanf(s, "%2d:%2d%n", &time.hour, &time.minute, &consumed) != 2
-            && std::sscanf(s, "%2d%2d%n", &time.hour, &time.minute, &consumed) != 2)
+        if (std::sscanf(s, "%2d:%2d%n", &hour, &minute, &consumed) != 2
+            && std::sscanf(s, "%2d%2d%n", &hour, &minute, &consumed) != 2)
             return std::nullopt;
         s += consumed;
     }
-    if (*s != '\0' || !IsValidQsoTime(time))
+    if (*s != '\0')
         return std::nullopt;
-    return time;
+    return QsoTime(year, month, day, hour, minute);
 }
 
 std::optional<ReplayOptions> ParseReplayOptions(const std::vector<std::string>& args, std::string& error)
@@ -85,7 +85,7 @@ std::optional<ReplayOptions> ParseReplayOptions(const std::vector<std::string>& 
         } else if (arg == "--cty" || arg == "--dll" || arg == "--html") {
             (arg == "--cty" ? options.countryFile : arg == "--dll" ? options.dllPath : options.htmlPath) = value;
         } else if (arg == "--start" || arg == "--end") {
-            std::optional<QsoTime>& time = arg == "--start" ? options.start : options.end;
+            std::optional<COleDateTime>& time = arg == "--start" ? options.start : options.end;
             time = ParseTimeOption(value);
             if (!time) {
                 error = arg + ": not a time: " + value;
@@ -105,7 +105,7 @@ std::optional<ReplayOptions> ParseReplayOptions(const std::vector<std::string>& 
         error = "no log given";
         return std::nullopt;
     }
-    if (options.start && options.end && *options.end < *options.start) {
+    if (options.start && options.end && Earlier(*options.end, *options.start)) {
         error = "--start is after --end: the contest would end before it starts";
         return std::nullopt;
     }

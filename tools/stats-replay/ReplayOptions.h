@@ -13,9 +13,9 @@ struct ReplayOptions {
     std::string logPath;
     std::string countryFile = kDefaultCountryFile;
     std::string dllPath = "Stats.dll";
-    std::string htmlPath;         // empty: no HTML page
-    std::optional<QsoTime> start; // contest start; default: the first QSO
-    std::optional<QsoTime> end;   // contest end; default: the last QSO
+    std::string htmlPath;              // empty: no HTML page
+    std::optional<COleDateTime> start; // contest start; default: the first QSO
+    std::optional<COleDateTime> end;   // contest end; default: the last QSO
     bool cabrillo = false;
     bool acceptForm = false;
     bool verbose = false;
@@ -30,6 +30,6 @@ struct ReplayOptions {
 std::optional<ReplayOptions> ParseReplayOptions(const std::vector<std::string>& args, std::string& error);
 
 // "2018-01-20 1200", "2018-01-20T12:00" or "2018-01-20" (midnight).
-std::optional<QsoTime> ParseTimeOption(const std::string& text);
+std::optional<COleDateTime> ParseTimeOption(const std::string& text);
 
 extern const char* const kReplayUsage;

@@ -108,7 +108,7 @@ void LogMix(const StatsExports& plugin, int from, int to)
 void TimeExports(const StatsExports& plugin, const Plan& plan)
 {
     WriteTextFile("Kelb2.ini", "[Program]\r\nKelb=2.16\r\n");
-    plugin.ResetStats({});
+    plugin.ResetStats(TestContestStart{});
     const qso_mix::MixedQso fresh = qso_mix::FreshQso();
     int logged = 0;
     for (int size : plan.sizes) {
@@ -159,7 +159,7 @@ HWND OpenWindows(const StatsExports& plugin)
         "setup_view_dxcc=1\r\nsetup_view_continent=1\r\nsetup_view_call_area=1\r\n"
         "setup_x=600\r\nsetup_y=600\r\ncont_x=10\r\ncont_y=10\r\n"
         "area_x=10\r\narea_y=150\r\ndxcc_x=250\r\ndxcc_y=10\r\n");
-    plugin.ResetStats({});
+    plugin.ResetStats(TestContestStart{});
     HWND dxcc = nullptr;
     PumpMessagesUntil(
         [&] {
@@ -177,7 +177,7 @@ double MeanRefresh(const StatsExports& plugin, HostAutomation& host, RefreshTime
 {
     host.SetTypedCall(typedCall);
     const qso_mix::MixedQso worked = qso_mix::QsoOfMix(5);
-    EnteredCall entered;
+    TestEnteredCall entered;
     entered.call = worked.call.c_str();
     entered.callPrefix = worked.callPrefix.c_str();
     entered.dxccPrefix = worked.dxccPrefix.c_str();

@@ -21,9 +21,9 @@ protected:
 
 TEST_F(AdmissionTest, ChecksBandThenModeThenNumbers)
 {
-    const LoggedQso offBand{.mode = "CW", .band = "160m"};
-    const LoggedQso offMode{.mode = "CW", .receivedExchange = "", .band = "20m"};
-    const LoggedQso noSentNumber{.sentExchange = nullptr, .band = "40m"};
+    const TestQso offBand{.mode = "CW", .band = "160m"};
+    const TestQso offMode{.mode = "CW", .receivedExchange = "", .band = "20m"};
+    const TestQso noSentNumber{.sentExchange = nullptr, .band = "40m"};
 
     EXPECT_EQ(0, host.AddQso(offBand));
     EXPECT_EQ(0, host.AddQso(offMode));
@@ -51,7 +51,7 @@ TEST_F(AdmissionTest, ModeAndBandPermissionIgnoreLetterCase)
 
 TEST_F(AdmissionTest, DuplicateIsStoredMarkedAndLogged)
 {
-    const LoggedQso again{.time = HostTime(2018, 1, 20, 15, 0), .receivedExchange = "099"};
+    const TestQso again{.time = HostTime(2018, 1, 20, 15, 0), .receivedExchange = "099"};
     EXPECT_EQ(1, host.AddQso({}));
     EXPECT_EQ(1, host.AddQso(again));
     EXPECT_EQ(1, host.AddQso({.band = "40m"}));
@@ -101,7 +101,7 @@ TEST_F(AdmissionTest, RemovalMatchesCallBandModeAndTimeExactly)
 
 TEST_F(AdmissionTest, RemovingARejectedQsoDeletesItsLogLine)
 {
-    const LoggedQso rejected{.band = "160m"};
+    const TestQso rejected{.band = "160m"};
     host.AddQso(rejected);
     host.AddQso({.band = "80m"});
     host.RemoveQso(rejected);

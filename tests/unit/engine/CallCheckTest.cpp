@@ -9,7 +9,7 @@ protected:
         host.StartContest();
     }
 
-    static EnteredCall UsCall(const char* call, const char* callPrefix)
+    static TestEnteredCall UsCall(const char* call, const char* callPrefix)
     {
         return {.call = call, .callPrefix = callPrefix, .dxccPrefix = "K", .continent = "NA", .band = "20m"};
     }
@@ -17,7 +17,7 @@ protected:
 
 TEST_F(CallCheckTest, FirstQsoIsANewDxccUnlessThePrefixIsUnknown)
 {
-    EnteredCall entered;
+    TestEnteredCall entered;
     EXPECT_EQ(2, host.CheckCall(entered));
     entered.dxccPrefix = "";
     EXPECT_EQ(1, host.CheckCall(entered));
@@ -25,7 +25,7 @@ TEST_F(CallCheckTest, FirstQsoIsANewDxccUnlessThePrefixIsUnknown)
 
 TEST_F(CallCheckTest, OutOfContestBandsModesAndDisagreeingBands)
 {
-    EnteredCall entered;
+    TestEnteredCall entered;
     entered.band = "160m";
     EXPECT_EQ(4, host.CheckCall(entered));
     entered.band = nullptr;
@@ -43,7 +43,7 @@ TEST_F(CallCheckTest, OutOfContestBandsModesAndDisagreeingBands)
 TEST_F(CallCheckTest, SameCallOnTheSameBandIsWorkedWhateverTheMode)
 {
     host.AddQso({.band = "40m"});
-    EnteredCall entered;
+    TestEnteredCall entered;
     entered.band = "40m";
     entered.mode = "rtty";
     EXPECT_EQ(0, host.CheckCall(entered));
@@ -67,7 +67,8 @@ TEST_F(CallCheckTest, AnAreaDigitOfAnotherEntityCountsAsWorked)
     // The area search compares the digit fields, so a VE station in area 1 matches a stored
     // station whose VE field holds 1 only; a K station in area 1 stays new for VE.
     host.AddQso(UsStation("W1AW", "W1", "20m"));
-    const EnteredCall ve{.call = "VE1AA", .callPrefix = "VE1", .dxccPrefix = "VE", .continent = "NA", .band = "20m"};
+    const TestEnteredCall ve{
+        .call = "VE1AA", .callPrefix = "VE1", .dxccPrefix = "VE", .continent = "NA", .band = "20m"};
     EXPECT_EQ(2, host.CheckCall(ve));
     host.AddQso({.call = "VE2AA", .callPrefix = "VE2", .dxccPrefix = "VE", .continent = "NA", .band = "20m"});
     EXPECT_EQ(3, host.CheckCall(ve));

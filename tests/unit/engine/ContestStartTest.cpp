@@ -38,7 +38,7 @@ TEST_F(ContestStartTest, HostVersionFromTheHostSettingsFile)
 {
     std::filesystem::create_directory("host");
     WriteFile("host/other.ini", "Kelb=9.99\r\n");
-    const ContestStart start{.hostFolder = "host\\"};
+    const TestContestStart start{.hostFolder = "host\\"};
     host.StartContest(start);
     EXPECT_EQ("Kelb", Contest().hostVersion);
 

@@ -68,7 +68,7 @@ TEST_F(ExportsTest, MegabyteTextsAreStoredAndFormattedWhole)
 {
     const std::string huge(1 << 20, 'W');
     host.StartContest({.contestant = huge.c_str()});
-    const LoggedQso qso{.call = huge.c_str(),
+    const TestQso qso{.call = huge.c_str(),
         .sentExchange = huge.c_str(),
         .callPrefix = huge.c_str(),
         .dxccPrefix = huge.c_str(),

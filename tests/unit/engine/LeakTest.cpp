@@ -20,14 +20,14 @@ TEST_F(LeakTest, TenThousandQsosThroughEveryExportLeaveNothingBehind)
     const char* const bands[] = {"80m", "40m", "20m", "15m", "10m", "160m"};
     const char* const entities[][3] = {{"K", "NA", "W"}, {"JA", "AS", "JA"}, {"VE", "NA", "VE"}, {"VK", "OC", "VK"},
         {"DL", "EU", "DL"}, {"ZS", "AF", "ZS"}};
-    const ContestStart cabrilloMode{.cabrilloMode = 1};
+    const TestContestStart cabrilloMode{.cabrilloMode = 1};
     host.StartContest(cabrilloMode);
     host.StartContest();
     for (int i = 0; i < 10000; ++i) {
         const auto& entity = entities[i % 6];
         const std::string prefix = entity[2] + std::to_string(i % 10);
         const std::string call = prefix + std::to_string(i % 3000) + "AB";
-        const LoggedQso qso{.call = call.c_str(),
+        const TestQso qso{.call = call.c_str(),
             .time = COleDateTime(COleDateTime(2018, 1, 20, 12, 0, 0).m_dt + i / 1440.0),
             .mode = i % 50 == 7 ? "PSK" : "RTTY",
             .callPrefix = prefix.c_str(),

@@ -95,10 +95,10 @@ TEST_F(RefreshTest, TitlesInEnglishAndInRussian)
 TEST_F(RefreshTest, WorkedCodesAndTheGridFollowTheLastTally)
 {
     host.AddQso(UsStation("W7AA", "W7", "20m"));
-    LoggedQso ve = UsStation("VE3AA", "VE3", "20m");
+    TestQso ve = UsStation("VE3AA", "VE3", "20m");
     ve.dxccPrefix = "VE";
     host.AddQso(ve);
-    LoggedQso ja = UsStation("JA1AA", "JA1", "20m");
+    TestQso ja = UsStation("JA1AA", "JA1", "20m");
     ja.dxccPrefix = "JA";
     ja.continent = "AS";
     host.AddQso(ja);

@@ -14,7 +14,7 @@ TEST(AdifReader, ReadsARecord)
     EXPECT_EQ(qso.line, 3);
     EXPECT_EQ(qso.call, "DL1ABC");
     EXPECT_EQ(qso.ownCall, "N0CALL");
-    EXPECT_EQ(qso.time, (QsoTime{2018, 1, 20, 14, 5}));
+    EXPECT_EQ(FormatQsoTime(qso.time), "2018-01-20 1405");
     EXPECT_EQ(qso.frequencyHz, 14083000u);
     EXPECT_EQ(qso.band, "20m");
     EXPECT_EQ(qso.mode, "RTTY");
@@ -76,6 +76,20 @@ TEST(AdifReader, ReportsRecordsThatAreNoQsoWithTheirLine)
     EXPECT_EQ(log.problems[1].line, 3);
     EXPECT_EQ(log.problems[2].line, 5);
     EXPECT_EQ(log.problems[3].line, 6);
+}
+
+TEST(AdifReader, NamesAFieldWhoseLengthRunsIntoTheNextTag)
+{
+    // COMMENT's length was counted with CR LF line ends; the file has LF ones.
+    ContestLog log =
+        ReadAdif("<EOH>\n<CALL:5>K1ABC<COMMENT:15>two\nline\nnote<QSO_DATE:8>20180120<TIME_ON:4>1405<EOR>\n");
+    EXPECT_TRUE(log.qsos.empty());
+    ASSERT_EQ(log.problems.size(), 2u);
+    EXPECT_EQ(log.problems[0].line, 2);
+    EXPECT_EQ(log.problems[0].message,
+        "the length of COMMENT counts past its text into the tag <QSO_DATE:8> (counted for CR LF line ends, now LF "
+        "ones?)");
+    EXPECT_EQ(log.problems[1].message, "record without QSO_DATE");
 }
 
 TEST(AdifReader, LengthBeyondTheEndTakesTheRest)

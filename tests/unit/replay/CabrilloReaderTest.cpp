@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace {
 
 ContestLog Read(const std::string& qsoLines)
@@ -17,7 +20,7 @@ TEST(CabrilloReader, ReadsAQsoWithRstColumns)
     EXPECT_EQ(qso.line, 3);
     EXPECT_EQ(qso.ownCall, "N0CALL");
     EXPECT_EQ(qso.call, "DL1ABC");
-    EXPECT_EQ(qso.time, (QsoTime{2018, 1, 20, 14, 5}));
+    EXPECT_EQ(FormatQsoTime(qso.time), "2018-01-20 1405");
     EXPECT_EQ(qso.frequencyHz, 3580000u);
     EXPECT_EQ(qso.band, "80m");
     EXPECT_EQ(qso.mode, "RTTY");
@@ -61,20 +64,52 @@ TEST(CabrilloReader, DropsTheTransmitterId)
     EXPECT_EQ(log.qsos[0].serialReceived, "123");
 }
 
+TEST(CabrilloReader, FindsTheWorkedCallWhateverTheExchange)
+{
+    ContestLog log = Read("QSO: 21230 PH 2025-06-28 1800 N0CALL 10A MDC W1AW 1E TN\n"
+                          "QSO: 144200 CW 2025-06-14 1900 N0CALL FN12fr K1ABC FN12\n"
+                          "QSO: 14090 DG 2024-12-07 1833 N0CALL -16 IO93 G4XYZ -02 EM66\n"
+                          "QSO: 7040 RY 2024-01-27 1210 N0CALL 599 1A DL1ABC 579 2B 1\n");
+    std::vector<std::string> calls;
+    for (const Qso& qso : log.qsos)
+        calls.push_back(qso.call);
+    EXPECT_EQ(calls, (std::vector<std::string>{"W1AW", "K1ABC", "G4XYZ", "DL1ABC"}));
+    EXPECT_EQ(log.qsos.at(3).serialReceived, "2B") << "the transmitter id is no exchange field";
+    EXPECT_TRUE(log.problems.empty());
+}
+
+TEST(CabrilloReader, WhereTheFieldsCannotTellReadsTheFirstCallAndSaysSoOnce)
+{
+    ContestLog log = Read("QSO: 21230 PH 2025-06-28 1800 N0CALL 10A MDC W1AW 1E\n"
+                          "QSO: 21230 PH 2025-06-28 1801 N0CALL 10A MDC K1ABC 2A\n");
+    ASSERT_EQ(log.qsos.size(), 2u);
+    EXPECT_EQ(log.qsos[1].call, "10A");
+    std::vector<int> namedLines;
+    for (const Problem& problem : log.problems)
+        if (problem.message.find("worked call") != std::string::npos)
+            namedLines.push_back(problem.line);
+    EXPECT_EQ(namedLines, std::vector<int>{3});
+}
+
 TEST(CabrilloReader, KeepsOtherModesAsLogged)
 {
     ContestLog log = Read("QSO: 14030 CW 2018-01-20 1405 N0CALL 599 001 DL1ABC 599 123\n");
     EXPECT_EQ(log.qsos.at(0).mode, "CW");
 }
 
-TEST(CabrilloReader, BandInMegahertzGivesTheUsualRttyFrequency)
+TEST(CabrilloReader, BandInMegahertzOrByDesignatorGivesTheBandsUsualFrequency)
 {
     ContestLog log = Read("QSO: 7 RY 2018-01-20 1405 N0CALL 599 001 DL1ABC 599 123\n"
-                          "QSO: 50 RY 2018-01-20 1406 N0CALL 599 002 DL1ABC 599 124\n");
-    ASSERT_EQ(log.qsos.size(), 2u);
+                          "QSO: 50 RY 2018-01-20 1406 N0CALL 599 002 DL1ABC 599 124\n"
+                          "QSO: 1.2G RY 2018-01-20 1407 N0CALL 599 003 DL1ABC 599 125\n"
+                          "QSO: light RY 2018-01-20 1408 N0CALL 599 004 DL1ABC 599 126\n");
+    ASSERT_EQ(log.qsos.size(), 4u);
     EXPECT_EQ(log.qsos[0].band, "40m");
     EXPECT_EQ(log.qsos[0].frequencyHz, 7040000u);
     EXPECT_EQ(log.qsos[1].band, "6m");
+    EXPECT_EQ(log.qsos[2].band, "23cm");
+    EXPECT_EQ(log.qsos[2].frequencyHz, 1240000000u);
+    EXPECT_EQ(log.qsos[3].band, "submm");
 }
 
 TEST(CabrilloReader, FrequencyOutsideTheBandsHasNoBand)
@@ -115,8 +150,8 @@ TEST(CabrilloReader, GivesTheHeaderCallAndTheFirstAndLastQsoTime)
                           "QSO: 14080 RY 2018-01-20 2300 N0CALL 599 001 DL1ABD 599 124\n"
                           "QSO: 14080 RY 2018-01-21 0030 N0CALL 599 003 DL1ABE 599 125\n");
     EXPECT_EQ(log.ownCall, "N0CALL");
-    EXPECT_EQ(*log.firstQsoTime, (QsoTime{2018, 1, 20, 23, 0}));
-    EXPECT_EQ(*log.lastQsoTime, (QsoTime{2018, 1, 21, 1, 0}));
+    EXPECT_EQ(FormatQsoTime(*log.firstQsoTime), "2018-01-20 2300");
+    EXPECT_EQ(FormatQsoTime(*log.lastQsoTime), "2018-01-21 0100");
 }
 
 } // namespace

@@ -21,8 +21,8 @@ TEST(SampleLog, BothFormsReadWithoutProblems)
         EXPECT_TRUE(log.problems.empty()) << name;
         EXPECT_EQ(log.qsos.size(), 371u) << name;
         EXPECT_EQ(log.ownCall, "N0CALL") << name;
-        EXPECT_EQ(log.firstQsoTime, (QsoTime{2018, 1, 20, 12, 0})) << name;
-        EXPECT_EQ(log.lastQsoTime, (QsoTime{2018, 1, 21, 11, 59})) << name;
+        EXPECT_EQ(FormatQsoTime(log.firstQsoTime.value()), "2018-01-20 1200") << name;
+        EXPECT_EQ(FormatQsoTime(log.lastQsoTime.value()), "2018-01-21 1159") << name;
     }
 }
 

@@ -19,7 +19,7 @@
 
 namespace {
 
-const ContestStart kCabrilloStart{.cabrilloMode = 1, .contestant = "N0CALL"};
+const TestContestStart kCabrilloStart{.cabrilloMode = 1, .contestant = "N0CALL"};
 
 // Keeps the form open for STATS_FORM_HOLD_MS milliseconds (0 when unset), for screenshots.
 void HoldForScreenshot()

@@ -33,7 +33,7 @@ protected:
     Host Plugin() { return Host(library->ByPlainName()); }
 
     // Starts the contest and waits for the control window and its first refresh.
-    HWND StartUiRun(const ContestStart& start = {})
+    HWND StartUiRun(const TestContestStart& start = {})
     {
         Plugin().StartContest(start);
         const HWND window = WaitForPluginDialog(IsControlWindow);
@@ -56,7 +56,7 @@ protected:
     void TypeCall(const char* call = "G4ABC")
     {
         host.SetTypedCall(call);
-        EnteredCall entered;
+        TestEnteredCall entered;
         entered.call = call;
         Plugin().CheckCall(entered);
     }
@@ -138,7 +138,7 @@ TEST_F(ControlWindowTest, ShowsItsBoxesTopmostAtItsPlaceWithoutACloseCommand)
 
 TEST_F(ControlWindowTest, RussianOperatorsGetRussianTexts)
 {
-    ContestStart start;
+    TestContestStart start;
     start.ownDxccPrefix = "UA9";
     const HWND window = StartUiRun(start);
     ASSERT_NE(nullptr, window);

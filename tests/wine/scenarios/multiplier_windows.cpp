@@ -72,10 +72,10 @@ COLORREF FaceOf(HWND dialog, int id)
 }
 
 // One QSO worth the given multipliers on a band.
-LoggedQso QsoWith(const char* call, const char* callPrefix, const char* dxcc, const char* continent,
+TestQso QsoWith(const char* call, const char* callPrefix, const char* dxcc, const char* continent,
     const char* band = "20m", const char* received = "001")
 {
-    LoggedQso qso;
+    TestQso qso;
     qso.call = call;
     qso.callPrefix = callPrefix;
     qso.dxccPrefix = dxcc;
@@ -98,7 +98,7 @@ protected:
                             "setup_view_dxcc=1\nsetup_view_continent=1\nsetup_view_call_area=1\n"
                             "setup_window_on_top=1\nsetup_x=600\nsetup_y=600\n"
                             "cont_x=10\ncont_y=10\narea_x=10\narea_y=150\ndxcc_x=250\ndxcc_y=10\n");
-        ContestStart start;
+        TestContestStart start;
         start.ownDxccPrefix = ownDxccPrefix;
         host_.StartContest(start);
         ASSERT_TRUE(PumpMessagesUntil(
@@ -151,7 +151,7 @@ protected:
     }
 
     // A QSO logged and the result counted, so the worked lists hold it.
-    void Log(const LoggedQso& qso)
+    void Log(const TestQso& qso)
     {
         host_.AddQso(qso);
         host_.Result();
@@ -188,7 +188,7 @@ TEST_F(MultiplierWindows, AWorkedContinentTurnsMagentaWithAYellowLabelAndRemoval
     for (int id = 1014; id <= 1019; ++id)
         EXPECT_EQ(kUnworked, FaceOf(continent_, id)) << "control " << id;
 
-    const LoggedQso european = QsoWith("DL1ABC", "DL1", "DL", "EU");
+    const TestQso european = QsoWith("DL1ABC", "DL1", "DL", "EU");
     Log(european);
     Log(QsoWith("JA1ABC", "JA1", "JA", "AS", "20m", "002"));
     Refresh("");
