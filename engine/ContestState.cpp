@@ -14,9 +14,9 @@ ContestState::ContestState()
 
 void ContestState::ClearWorkedLists()
 {
-    for (CStringArray* list :
-        {&workedMultipliers, &workedContinents, &workedKAreas, &workedJaAreas, &workedVeAreas, &workedVkAreas})
-        list->RemoveAll();
+    workedMultipliers.RemoveAll();
+    workedContinents.RemoveAll();
+    workedAreas = {};
 }
 
 namespace {

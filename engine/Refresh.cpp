@@ -16,17 +16,16 @@ void FillRowsFor(ContestState& state, const CString& call)
             row[cell] = kNoValue;
     if (call.IsEmpty())
         return;
-    for (const CInfo& qso : state.qsoList) {
-        if (qso.call != call)
+    // Each row shows the call's last QSO on its band.
+    for (int band = 0; band < kUiBandCount; ++band) {
+        CStringArray& row = state.g_bandRows[band];
+        const std::vector<QsoStamp>& qsos = state.qsoList.OnBand(call, g_uiBands[band]);
+        if (qsos.empty() || row.GetSize() < 4)
             continue;
-        for (int band = 0; band < kUiBandCount; ++band) {
-            CStringArray& row = state.g_bandRows[band];
-            if (qso.band != g_uiBands[band] || row.GetSize() < 4)
-                continue;
-            row[1] = qso.mode;
-            row[2] = qso.time.Format("%H:%M");
-            row[3] = qso.receivedExchange;
-        }
+        const CInfo& last = state.qsoList.At(qsos.back());
+        row[1] = last.mode;
+        row[2] = last.time.Format("%H:%M");
+        row[3] = last.receivedExchange;
     }
 }
 
@@ -104,9 +103,8 @@ WorkedCodes CurrentWorkedCodes()
     const ContestState& state = Contest();
     WorkedCodes codes;
     codes.continents = Copy(state.workedContinents);
-    for (const CStringArray* areas :
-        {&state.workedKAreas, &state.workedVeAreas, &state.workedJaAreas, &state.workedVkAreas})
-        codes.callAreas.insert(codes.callAreas.end(), areas->begin(), areas->end());
+    for (const CStringArray& areas : state.workedAreas)
+        codes.callAreas.insert(codes.callAreas.end(), areas.begin(), areas.end());
     return codes;
 }
 
