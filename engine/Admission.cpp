@@ -97,7 +97,8 @@ int RemoveQso(const QsoArguments& key)
 {
     ContestLock lock = LockContest();
     ContestState& state = Contest();
-    const auto stored = FindStored(state.qsoList, key, [&](const CInfo& qso) { return SameQsoTime(qso.time, key.time); });
+    const auto stored =
+        FindStored(state.qsoList, key, [&](const CInfo& qso) { return SameQsoTime(qso.time, key.time); });
     if (stored) {
         // The windows are told without the lock held; only this thread changes qsoList, so
         // the QSO stays stored meanwhile.

@@ -41,8 +41,7 @@ int Classify(const ContestState& state, const CallCheckArguments& entered)
         return kNothingNew;
     CInfo record;
     SetCallArea(record, entered.dxccPrefix, entered.callPrefix);
-    return record.callArea >= 0 && qsos.HasCallArea(CallAreaCode(entity, record.callArea)) ? kNothingNew
-                                                                                            : kNewCallArea;
+    return record.callArea >= 0 && qsos.HasCallArea(CallAreaCode(entity, record.callArea)) ? kNothingNew : kNewCallArea;
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 #include "reports/TallyResult.h"
 
 struct Tally {
-    TallyResult result; // every figure but the rejected QSOs, which the rejected-QSO log holds
+    TallyResult result;       // every figure but the rejected QSOs, which the rejected-QSO log holds
     CStringArray multipliers; // DXCC prefixes and call-area codes, each at its credit
     CStringArray continents;
     std::array<CStringArray, kCallAreaEntityCount> callAreas; // one list per call-area entity

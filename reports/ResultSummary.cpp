@@ -35,8 +35,8 @@ CString FormatResultText(const ResultHeading& heading, const TallyResult& tally)
     text.AppendFormat("Total\t %i\t %i\t %i\t %i\t %i\t %i\t %i\t %i\t %i\r\nDupe\t %i\r\nBad QSO\t %i\r\n"
                       "Score = %i * %i * %i = %i \r\n",
         tally.totalQsos, tally.pointsTotal, tally.dxccCount, tally.contCount, tally.AreaCount("K"),
-        tally.AreaCount("JA"), tally.AreaCount("VE"), tally.AreaCount("VK"), tally.iMults, tally.dupeTotal, tally.badQsoCount, tally.pointsTotal, tally.iMults,
-        tally.contCount, tally.score);
+        tally.AreaCount("JA"), tally.AreaCount("VE"), tally.AreaCount("VK"), tally.iMults, tally.dupeTotal,
+        tally.badQsoCount, tally.pointsTotal, tally.iMults, tally.contCount, tally.score);
     return text;
 }
 
