@@ -8,7 +8,7 @@ const char* const kModeNames[] = {"RTTY"};
 ContestState::ContestState()
     : permittedModes(kModeNames, 1),
       permittedBands(kBandNames, kBandRowCount),
-      settings("Plugins\\BARTG-SPRINT.ini", "Settings")
+      settings(kSettingsFile, kSettingsSection)
 {
 }
 

@@ -13,6 +13,10 @@
 
 constexpr int kBandRowCount = 6;
 
+// The plug-in's settings file, relative to the host's current folder, and its one section.
+inline constexpr const char* kSettingsFile = "Plugins\\BARTG-SPRINT.ini";
+inline constexpr const char* kSettingsSection = "Settings";
+
 struct ContestState {
     CContestRules permittedModes;
     CContestRules permittedBands;

@@ -74,27 +74,24 @@ void ShowCurrentBand(double frequencyHz)
     Contest().g_bandIndex = index;
 }
 
-WindowTitles CurrentTitles()
+bool RussianTexts()
+{
+    ContestLock lock = LockContest();
+    return Contest().russianTexts != 0;
+}
+
+CString DxccTitle()
 {
     ContestLock lock = LockContest();
     const ContestState& state = Contest();
     const char* year = state.startYear.c_str();
     const char* call = state.g_enteredCall.c_str();
-    WindowTitles titles;
-    if (state.russianTexts) {
-        // Windows-1251: "работал с", "отработано", "Континеты", "Районы ".
-        titles.dxcc = state.g_enteredCall.IsEmpty()
-            ? CString::Formatted("BARTG-SPRINT %s DXCC \xEE\xF2\xF0\xE0\xE1\xEE\xF2\xE0\xED\xEE", year)
-            : CString::Formatted("BARTG-SPRINT %s \xF0\xE0\xE1\xEE\xF2\xE0\xEB \xF1 %s", year, call);
-        titles.continent = "\xCA\xEE\xED\xF2\xE8\xED\xE5\xF2\xFB";
-        titles.callArea = "\xD0\xE0\xE9\xEE\xED\xFB ";
-    } else {
-        titles.dxcc = state.g_enteredCall.IsEmpty() ? CString::Formatted("BARTG-SPRINT %s DXCC worked", year)
-                                                    : CString::Formatted("BARTG-SPRINT %s worked with %s", year, call);
-        titles.continent = "Continent";
-        titles.callArea = "Area";
-    }
-    return titles;
+    const bool noCall = state.g_enteredCall.IsEmpty();
+    if (state.russianTexts) // Windows-1251: "отработано", "работал с"
+        return noCall ? CString::Formatted("BARTG-SPRINT %s DXCC \xEE\xF2\xF0\xE0\xE1\xEE\xF2\xE0\xED\xEE", year)
+                      : CString::Formatted("BARTG-SPRINT %s \xF0\xE0\xE1\xEE\xF2\xE0\xEB \xF1 %s", year, call);
+    return noCall ? CString::Formatted("BARTG-SPRINT %s DXCC worked", year)
+                  : CString::Formatted("BARTG-SPRINT %s worked with %s", year, call);
 }
 
 WorkedCodes CurrentWorkedCodes()
