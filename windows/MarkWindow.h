@@ -93,7 +93,6 @@ protected:
         for (std::size_t i = 0; i < N; ++i) {
             m_buttons[i].AttachItem(
                 static_cast<UINT>(m_table[i].controlId), this, kUnworkedFace, kUnworkedLabel, kDisabledLabel);
-            m_buttons[i].m_shape = 1;
             m_buttons[i].Redraw();
         }
         return TRUE;
