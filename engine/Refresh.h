@@ -36,7 +36,7 @@ CString DxccTitle();
 // The codes the continent and call-area windows mark, in the order they are marked.
 struct WorkedCodes {
     std::vector<CString> continents;
-    std::vector<CString> callAreas; // K, then VE, JA and VK areas
+    std::vector<CString> callAreas; // entity by entity, in the order of kCallAreaEntities
 };
 WorkedCodes CurrentWorkedCodes();
 

@@ -28,7 +28,7 @@ void BM_AddData0(benchmark::State& state)
     }
 }
 
-// The slowest answer when every search walks the list: a new call area of a worked entity.
+// The answer that asks the most of the call check: a new call area of a worked entity.
 void BM_CheckCall0(benchmark::State& state)
 {
     bench::LoadContest(static_cast<int>(state.range(0)));

@@ -111,7 +111,8 @@ inline LoggedQso AsLoggedQso(const MixedQso& mixed)
 }
 
 // The slowest answer of the call check: a "K" station in a call area that the mix never works,
-// on a band it has, found new only after both searches have walked the whole list.
+// on a band it has: the answer that asks the most of the call check (a walk of the list would
+// have to pass every QSO twice).
 inline EnteredCall NewCallArea()
 {
     EnteredCall entered;
