@@ -110,9 +110,8 @@ inline LoggedQso AsLoggedQso(const MixedQso& mixed)
     return qso;
 }
 
-// The slowest answer of the call check: a "K" station in a call area that the mix never works,
-// on a band it has: the answer that asks the most of the call check (a walk of the list would
-// have to pass every QSO twice).
+// The answer that asks the most of the call check: a "K" station in a call area that the mix
+// never works, on a band it has (a walk of the list would pass every QSO twice for it).
 inline EnteredCall NewCallArea()
 {
     EnteredCall entered;
