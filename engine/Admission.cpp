@@ -46,7 +46,7 @@ bool SameQsoTime(const COleDateTime& a, const COleDateTime& b)
 template <class Match>
 std::optional<QsoStamp> FindStored(const QsoList& qsos, const QsoArguments& qso, Match match)
 {
-    for (QsoStamp stamp : qsos.OnBand(qso.call, qso.band))
+    for (QsoStamp stamp : qsos.OfCallOnBand(qso.call, qso.band))
         if (qsos.At(stamp).mode == qso.mode && match(qsos.At(stamp)))
             return stamp;
     return std::nullopt;
@@ -81,7 +81,7 @@ int AddQso(const QsoArguments& qso)
     record.sentRst = qso.sentRst;
     record.receivedExchange = qso.receivedExchange;
     record.sentExchange = qso.sentExchange;
-    SetCallArea(record, qso.dxccPrefix, qso.callPrefix);
+    record.callArea = CallAreaOf(qso.dxccPrefix, qso.callPrefix);
 
     // A stored QSO with the same call, band and mode makes this one a duplicate.
     if (FindStored(state.qsoList, qso, [](const CInfo&) { return true; })) {

@@ -10,11 +10,9 @@ int CallAreaEntityOf(const CString& dxccPrefix)
 
 CString CallAreaCode(int entity, int digit) { return kCallAreaEntities[entity] + std::to_string(digit); }
 
-void SetCallArea(CInfo& record, const CString& dxccPrefix, const CString& callPrefix)
+int CallAreaOf(const CString& dxccPrefix, const CString& callPrefix)
 {
-    if (CallAreaEntityOf(dxccPrefix) < 0)
-        return;
-    for (char c : callPrefix)
-        if (c >= '0' && c <= '9')
-            record.callArea = c - '0';
+    const auto digit =
+        std::find_if(callPrefix.rbegin(), callPrefix.rend(), [](char c) { return c >= '0' && c <= '9'; });
+    return CallAreaEntityOf(dxccPrefix) < 0 || digit == callPrefix.rend() ? -1 : *digit - '0';
 }

@@ -16,6 +16,6 @@ int CallAreaEntityOf(const CString& dxccPrefix);
 // "K1" for entity 0 ("K") and digit 1.
 CString CallAreaCode(int entity, int digit);
 
-// Sets the record's call area to the last digit of `callPrefix` when `dxccPrefix` is a call-area
-// entity; a prefix without a digit, or any other entity, leaves it at -1.
-void SetCallArea(CInfo& record, const CString& dxccPrefix, const CString& callPrefix);
+// A station's call area: the last digit of its call prefix when `dxccPrefix` is a call-area
+// entity; -1 for a call prefix without a digit, or for any other entity.
+int CallAreaOf(const CString& dxccPrefix, const CString& callPrefix);

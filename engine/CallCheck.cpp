@@ -32,16 +32,15 @@ int Classify(const ContestState& state, const CallCheckArguments& entered)
         return kNothingNew;
     // Every stored QSO counts here, duplicates and QSOs without a call included.
     const QsoList& qsos = state.qsoList;
-    if (!qsos.OnBand(entered.call, band).empty())
+    if (!qsos.OfCallOnBand(entered.call, band).empty())
         return kWorkedOnThisBand;
     if (!qsos.HasDxcc(entered.dxccPrefix))
         return kNewDxcc;
     const int entity = CallAreaEntityOf(entered.dxccPrefix);
     if (entity < 0)
         return kNothingNew;
-    CInfo record;
-    SetCallArea(record, entered.dxccPrefix, entered.callPrefix);
-    return record.callArea >= 0 && qsos.HasCallArea(CallAreaCode(entity, record.callArea)) ? kNothingNew : kNewCallArea;
+    const int area = CallAreaOf(entered.dxccPrefix, entered.callPrefix);
+    return area >= 0 && qsos.HasCallArea(CallAreaCode(entity, area)) ? kNothingNew : kNewCallArea;
 }
 
 } // namespace

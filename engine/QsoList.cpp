@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <stdexcept>
 
 namespace {
 
@@ -21,9 +22,9 @@ void MultiplierPlaces::Enter(const CString& multiplier, const CString& band, Qso
     auto& bands = m_places[multiplier];
     auto& qsos = bands[band];
     if (step > 0)
-        qsos.insert(qso);
+        qsos.push_back(qso);
     else
-        qsos.erase(qso);
+        qsos.erase(std::lower_bound(qsos.begin(), qsos.end(), qso));
     if (qsos.empty())
         bands.erase(band);
     if (bands.empty())
@@ -50,17 +51,40 @@ std::vector<std::pair<Credit, CString>> MultiplierPlaces::Credits(const CStringA
 
 void QsoList::Add(const CInfo& qso)
 {
-    const QsoStamp stamp = m_nextStamp++;
-    Index(stamp, m_qsos.emplace(stamp, qso).first->second, 1);
+    m_entries.push_back({m_nextStamp++, false, qso});
+    Index(m_entries.back().stamp, m_entries.back().qso, 1);
 }
 
 void QsoList::Remove(QsoStamp qso)
 {
-    Index(qso, m_qsos.at(qso), -1);
-    m_qsos.erase(qso);
+    Entry& entry = m_entries[EntryOf(qso)];
+    Index(qso, entry.qso, -1);
+    entry = {qso, true, CInfo()};
+    if (++m_removedEntries > GetSize()) {
+        m_entries.erase(std::remove_if(m_entries.begin(), m_entries.end(), [](const Entry& e) { return e.removed; }),
+            m_entries.end());
+        m_removedEntries = 0;
+    }
 }
 
-const std::vector<QsoStamp>& QsoList::OnBand(const CString& call, const CString& band) const
+const CInfo& QsoList::operator[](int index) const
+{
+    Iterator at = begin();
+    while (index-- > 0)
+        ++at;
+    return *at;
+}
+
+size_t QsoList::EntryOf(QsoStamp qso) const
+{
+    const auto found = std::lower_bound(m_entries.begin(), m_entries.end(), qso,
+        [](const Entry& entry, QsoStamp stamp) { return entry.stamp < stamp; });
+    if (found == m_entries.end() || found->stamp != qso || found->removed)
+        throw std::out_of_range("no such QSO");
+    return static_cast<size_t>(found - m_entries.begin());
+}
+
+const std::vector<QsoStamp>& QsoList::OfCallOnBand(const CString& call, const CString& band) const
 {
     static const std::vector<QsoStamp> none;
     const auto found = m_byCallAndBand.find(CallAndBand(call, band));

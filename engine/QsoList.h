@@ -6,7 +6,6 @@
 // so each answer costs the same at 20,000 QSOs as at 1,000.
 #include <array>
 #include <map>
-#include <set>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -25,7 +24,7 @@ struct Credit {
 };
 
 // One kind of multiplier (DXCC prefixes, continents, the call areas of one entity): for each
-// multiplier, the bands on which counting QSOs worked it, and those QSOs.
+// multiplier, the bands on which counting QSOs worked it, and those QSOs in logging order.
 class MultiplierPlaces {
 public:
     // Enters a QSO (step 1) or takes it out again (step -1).
@@ -35,25 +34,41 @@ public:
     std::vector<std::pair<Credit, CString>> Credits(const CStringArray& bands) const;
 
 private:
-    std::map<CString, std::map<CString, std::set<QsoStamp>>> m_places;
+    std::map<CString, std::map<CString, std::vector<QsoStamp>>> m_places;
 };
 
 class QsoList {
+    // A place in logging order. A removed QSO leaves its place empty until the empty places
+    // outnumber the QSOs; then the list closes up, and the stamps stay as they are.
+    struct Entry {
+        QsoStamp stamp;
+        bool removed;
+        CInfo qso;
+    };
+
 public:
     // Walks the stored QSOs in logging order.
     class Iterator {
     public:
-        explicit Iterator(std::map<QsoStamp, CInfo>::const_iterator at) : m_at(at) { }
-        const CInfo& operator*() const { return m_at->second; }
+        Iterator(const Entry* at, const Entry* end) : m_at(at), m_end(end) { SkipRemoved(); }
+        const CInfo& operator*() const { return m_at->qso; }
         Iterator& operator++()
         {
             ++m_at;
+            SkipRemoved();
             return *this;
         }
         bool operator!=(const Iterator& other) const { return m_at != other.m_at; }
 
     private:
-        std::map<QsoStamp, CInfo>::const_iterator m_at;
+        void SkipRemoved()
+        {
+            while (m_at != m_end && m_at->removed)
+                ++m_at;
+        }
+
+        const Entry* m_at;
+        const Entry* m_end;
     };
 
     // Stores `qso` after the stored QSOs.
@@ -62,16 +77,16 @@ public:
     void Remove(QsoStamp qso);
     void RemoveAll() { *this = QsoList(); }
 
-    int GetSize() const { return static_cast<int>(m_qsos.size()); }
-    bool IsEmpty() const { return m_qsos.empty(); }
-    Iterator begin() const { return Iterator(m_qsos.begin()); }
-    Iterator end() const { return Iterator(m_qsos.end()); }
+    int GetSize() const { return static_cast<int>(m_entries.size()) - m_removedEntries; }
+    bool IsEmpty() const { return GetSize() == 0; }
+    Iterator begin() const { return {m_entries.data(), m_entries.data() + m_entries.size()}; }
+    Iterator end() const { return {m_entries.data() + m_entries.size(), m_entries.data() + m_entries.size()}; }
     // The index-th QSO in logging order; walks the list.
-    const CInfo& operator[](int index) const { return std::next(m_qsos.begin(), index)->second; }
+    const CInfo& operator[](int index) const;
 
-    const CInfo& At(QsoStamp qso) const { return m_qsos.at(qso); }
+    const CInfo& At(QsoStamp qso) const { return m_entries[EntryOf(qso)].qso; }
     // The stored QSOs with exactly this call and band, in logging order.
-    const std::vector<QsoStamp>& OnBand(const CString& call, const CString& band) const;
+    const std::vector<QsoStamp>& OfCallOnBand(const CString& call, const CString& band) const;
     bool HasDxcc(const CString& dxccPrefix) const { return m_dxccPrefixes.count(dxccPrefix) != 0; }
     bool HasCallArea(const CString& code) const { return m_callAreas.count(code) != 0; }
 
@@ -84,10 +99,12 @@ public:
     const MultiplierPlaces& CallAreaPlaces(int entity) const { return m_callAreaPlaces[static_cast<size_t>(entity)]; }
 
 private:
+    size_t EntryOf(QsoStamp qso) const;
     // Enters a stored QSO into every index (step 1) or takes it out of them (step -1).
     void Index(QsoStamp stamp, const CInfo& qso, int step);
 
-    std::map<QsoStamp, CInfo> m_qsos;
+    std::vector<Entry> m_entries; // by stamp
+    int m_removedEntries = 0;
     QsoStamp m_nextStamp = 0;
     std::unordered_map<std::string, std::vector<QsoStamp>> m_byCallAndBand;
     // How many stored QSOs have each DXCC prefix and each call area; how many counting QSOs

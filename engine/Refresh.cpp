@@ -19,7 +19,7 @@ void FillRowsFor(ContestState& state, const CString& call)
     // Each row shows the call's last QSO on its band.
     for (int band = 0; band < kUiBandCount; ++band) {
         CStringArray& row = state.g_bandRows[band];
-        const std::vector<QsoStamp>& qsos = state.qsoList.OnBand(call, g_uiBands[band]);
+        const std::vector<QsoStamp>& qsos = state.qsoList.OfCallOnBand(call, g_uiBands[band]);
         if (qsos.empty() || row.GetSize() < 4)
             continue;
         const CInfo& last = state.qsoList.At(qsos.back());

@@ -44,8 +44,10 @@ void Setup::ShowTitles(bool followingTheCall) const
     const bool russian = RussianTexts();
     for (size_t row = 0; row < kMultiplierWindowCount; ++row) {
         const MultiplierWindowRow& texts = kMultiplierWindows[row];
-        if (OpenWindowOf(row) && (!followingTheCall || !texts.title))
-            ShowTitle(*OpenWindowOf(row), !texts.title ? DxccTitle() : russian ? texts.russianTitle : texts.title);
+        CMultiplierWindow* window = OpenWindowOf(row);
+        if (!window || (followingTheCall && texts.title))
+            continue;
+        ShowTitle(*window, texts.title ? (russian ? texts.russianTitle : texts.title) : DxccTitle());
     }
 }
 

@@ -106,10 +106,9 @@ protected:
             return kNewDxcc;
         if (CallAreaEntityOf(entered.dxccPrefix) < 0)
             return kNothingNew;
-        CInfo typed;
-        SetCallArea(typed, entered.dxccPrefix, entered.callPrefix);
+        const int area = CallAreaOf(entered.dxccPrefix, entered.callPrefix);
         for (const CInfo& qso : state.qsoList)
-            if (typed.callArea >= 0 && qso.dxccPrefix == entered.dxccPrefix && qso.callArea == typed.callArea)
+            if (area >= 0 && qso.dxccPrefix == entered.dxccPrefix && qso.callArea == area)
                 return kNothingNew;
         return kNewCallArea;
     }
@@ -124,7 +123,7 @@ protected:
                 for (const CInfo& qso : qsos)
                     if (qso.call == call && qso.band == band)
                         walked.push_back(&qso);
-                for (QsoStamp stamp : qsos.OnBand(call, band))
+                for (QsoStamp stamp : qsos.OfCallOnBand(call, band))
                     indexed.push_back(&qsos.At(stamp));
                 EXPECT_EQ(walked, indexed) << call << " on " << band;
                 const int counting = CountStored(
