@@ -147,6 +147,10 @@ void TimeExports(const StatsExports& plugin, const Plan& plan)
                 }));
         if (added)
             Remove(plugin, fresh);
+        // A new contest start that lets go of every stored QSO; they are logged again untimed.
+        Print("BM_ResetStats0", size,
+            MeanMicroseconds(
+                3, [&] { plugin.ResetStats({}); }, [&] { LogMix(plugin, 0, size); }));
     }
 }
 
