@@ -1,7 +1,9 @@
 #include "engine/Admission.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "engine/ContestState.h"
-#include "engine/Tally.h"
 #include "engine/WindowSide.h"
 #include "reports/RejectedQsoLog.h"
 
@@ -30,12 +32,6 @@ int LogRejected(ContestState& state, const QsoArguments& qso, const char* reason
     return 0;
 }
 
-// A stored QSO with the same call, band and mode as `qso` makes it a duplicate.
-bool SameCallBandMode(const CInfo& stored, const QsoArguments& qso)
-{
-    return stored.call == qso.call && stored.band == qso.band && stored.mode == qso.mode;
-}
-
 // Two QSO times are the same when their status is and, for valid times, their value is;
 // an invalid time matches nothing.
 bool SameQsoTime(const COleDateTime& a, const COleDateTime& b)
@@ -46,14 +42,14 @@ bool SameQsoTime(const COleDateTime& a, const COleDateTime& b)
     return status == COleDateTime::null || (status == COleDateTime::valid && a.m_dt == b.m_dt);
 }
 
-int FindStored(const ContestState& state, const QsoArguments& key)
+// The first stored QSO with the call, band and mode of `qso` that `match` accepts.
+template <class Match>
+std::optional<QsoStamp> FindStored(const QsoList& qsos, const QsoArguments& qso, Match match)
 {
-    for (int i = 0; i < state.qsoList.GetSize(); ++i) {
-        const CInfo& stored = state.qsoList[i];
-        if (SameCallBandMode(stored, key) && SameQsoTime(stored.time, key.time))
-            return i;
-    }
-    return -1;
+    for (QsoStamp stamp : qsos.OfCallOnBand(qso.call, qso.band))
+        if (qsos.At(stamp).mode == qso.mode && match(qsos.At(stamp)))
+            return stamp;
+    return std::nullopt;
 }
 
 } // namespace
@@ -85,15 +81,13 @@ int AddQso(const QsoArguments& qso)
     record.sentRst = qso.sentRst;
     record.receivedExchange = qso.receivedExchange;
     record.sentExchange = qso.sentExchange;
-    SetAreaDigit(record, qso.dxccPrefix, qso.callPrefix);
+    record.callArea = CallAreaOf(qso.dxccPrefix, qso.callPrefix);
 
-    for (const CInfo& stored : state.qsoList) {
-        if (SameCallBandMode(stored, qso)) {
-            record.isDupe = 1;
-            record.dupeCount = 1;
-            LogRejected(state, qso, RejectedQsoLog::kDupe);
-            break;
-        }
+    // A stored QSO with the same call, band and mode makes this one a duplicate.
+    if (FindStored(state.qsoList, qso, [](const CInfo&) { return true; })) {
+        record.isDupe = 1;
+        record.dupeCount = 1;
+        LogRejected(state, qso, RejectedQsoLog::kDupe);
     }
     state.qsoList.Add(record);
     return 1;
@@ -103,14 +97,15 @@ int RemoveQso(const QsoArguments& key)
 {
     ContestLock lock = LockContest();
     ContestState& state = Contest();
-    const int index = FindStored(state, key);
-    if (index >= 0) {
+    const auto stored =
+        FindStored(state.qsoList, key, [&](const CInfo& qso) { return SameQsoTime(qso.time, key.time); });
+    if (stored) {
         // The windows are told without the lock held; only this thread changes qsoList, so
-        // the index stays valid meanwhile.
+        // the QSO stays stored meanwhile.
         lock.unlock();
         TheWindowSide().ClearMarks();
         lock.lock();
-        state.qsoList.RemoveAt(index);
+        state.qsoList.Remove(*stored);
     }
     RejectedQsoLog::RemoveQsoLines(
         state.badQsoFileName, key.call, key.time.Format(kLogTimeFormat), state.badQsoBacklog);

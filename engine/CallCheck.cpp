@@ -1,7 +1,6 @@
 #include "engine/CallCheck.h"
 
 #include "engine/ContestState.h"
-#include "engine/Tally.h"
 #include "engine/WindowSide.h"
 
 namespace {
@@ -22,14 +21,6 @@ void RequestRefresh()
     windows.PostRefresh();
 }
 
-bool SameArea(const CInfo& stored, const CInfo& entered)
-{
-    for (int CInfo::*area : {&CInfo::jaArea, &CInfo::veArea, &CInfo::vkArea, &CInfo::kArea})
-        if (entered.*area != -1 && stored.*area == entered.*area)
-            return true;
-    return false;
-}
-
 int Classify(const ContestState& state, const CallCheckArguments& entered)
 {
     const CString band(entered.band);
@@ -39,29 +30,17 @@ int Classify(const ContestState& state, const CallCheckArguments& entered)
         return kNotContestQso;
     if (entered.dxccPrefix.IsEmpty())
         return kNothingNew;
-
-    CInfo record;
-    record.call = entered.call;
-    record.band = band;
-    record.mode = entered.mode;
-    record.continent = entered.continent;
-    record.dxccPrefix = entered.dxccPrefix;
-    SetAreaDigit(record, entered.dxccPrefix, entered.callPrefix);
-
-    bool dxccWorked = false;
-    for (const CInfo& stored : state.qsoList) {
-        if (stored.call == record.call && stored.band == record.band)
-            return kWorkedOnThisBand;
-        dxccWorked = dxccWorked || stored.dxccPrefix == record.dxccPrefix;
-    }
-    if (!dxccWorked)
+    // Every stored QSO counts here, duplicates and QSOs without a call included.
+    const QsoList& qsos = state.qsoList;
+    if (!qsos.OfCallOnBand(entered.call, band).empty())
+        return kWorkedOnThisBand;
+    if (!qsos.HasDxcc(entered.dxccPrefix))
         return kNewDxcc;
-    if (!AreaField(record.dxccPrefix))
+    const int entity = CallAreaEntityOf(entered.dxccPrefix);
+    if (entity < 0)
         return kNothingNew;
-    for (const CInfo& stored : state.qsoList)
-        if (SameArea(stored, record))
-            return kNothingNew;
-    return kNewCallArea;
+    const int area = CallAreaOf(entered.dxccPrefix, entered.callPrefix);
+    return area >= 0 && qsos.HasCallArea(CallAreaCode(entity, area)) ? kNothingNew : kNewCallArea;
 }
 
 } // namespace

@@ -17,10 +17,7 @@ public:
     int frequencyKhz = 0;
     int isDupe = 0;
     int dupeCount = 0;
-    int jaArea = -1;
-    int kArea = -1;
-    int veArea = -1;
-    int vkArea = -1;
+    int callArea = -1; // the call-area digit of a station of a call-area entity (CallAreas.h), or -1
     COleDateTime time;
 };
 

@@ -13,7 +13,6 @@ namespace {
 const char* const kHostSettingsName = "Kelb2.ini";
 const char* const kHostVersionKey = "Kelb=";
 const char* const kNoHostSettings = "Kelb";
-const char* const kStartKey = "Start";
 
 bool EndsWithNoCase(const std::string& text, const std::string& tail)
 {

@@ -2,6 +2,9 @@
 // Contest start: what ResetStats0 does.
 #include "platform/COleDateTime.h"
 
+// The settings key that alternates at every contest start, so the windows open on every second.
+inline constexpr const char* kStartKey = "Start";
+
 struct ContestStartArguments {
     CString hostFolder; // a path prefix: the host's settings are searched as "<prefix>*.ini"
     int cabrilloMode = 0;

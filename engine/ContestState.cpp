@@ -8,15 +8,15 @@ const char* const kModeNames[] = {"RTTY"};
 ContestState::ContestState()
     : permittedModes(kModeNames, 1),
       permittedBands(kBandNames, kBandRowCount),
-      settings("Plugins\\BARTG-SPRINT.ini", "Settings")
+      settings(kSettingsFile, kSettingsSection)
 {
 }
 
 void ContestState::ClearWorkedLists()
 {
-    for (CStringArray* list :
-        {&workedMultipliers, &workedContinents, &workedKAreas, &workedJaAreas, &workedVeAreas, &workedVkAreas})
-        list->RemoveAll();
+    workedMultipliers.RemoveAll();
+    workedContinents.RemoveAll();
+    workedAreas = {};
 }
 
 namespace {

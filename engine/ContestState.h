@@ -6,30 +6,33 @@
 #include <array>
 #include <mutex>
 
-#include "engine/ContestRecords.h"
+#include "engine/QsoList.h"
 #include "platform/SettingsFile.h"
 #include "reports/CabrilloLog.h"
 #include "reports/RejectedQsoLog.h"
 
 constexpr int kBandRowCount = 6;
 
+// The plug-in's settings file, relative to the host's current folder, and its one section.
+inline constexpr const char* kSettingsFile = "Plugins\\BARTG-SPRINT.ini";
+inline constexpr const char* kSettingsSection = "Settings";
+
 struct ContestState {
     CContestRules permittedModes;
     CContestRules permittedBands;
     CabrilloLog cabrilloLog;
-    CArray<CInfo> qsoList;    // accepted QSOs in logging order, duplicates included
+    QsoList qsoList;          // accepted QSOs in logging order, duplicates included
     CStringArray bandsWorked; // bands that passed the band check, in first-seen order
     CString contestant;
     CString startDayMonth;                              // contest start as "%d.%m"
     CString startYear;                                  // contest start as "%Y"
     CString endDate;                                    // contest end as "%d.%m.%Y"
     std::array<CStringArray, kBandRowCount> g_bandRows; // label + four cells per band
-    CStringArray workedMultipliers;                     // DXCC prefixes and call-area codes of the last tally
+    // The worked lists of the last tally: DXCC prefixes and call-area codes, continents, and
+    // the call areas of each call-area entity.
+    CStringArray workedMultipliers;
     CStringArray workedContinents;
-    CStringArray workedKAreas;
-    CStringArray workedJaAreas;
-    CStringArray workedVeAreas;
-    CStringArray workedVkAreas;
+    std::array<CStringArray, kCallAreaEntityCount> workedAreas;
     CString badQsoFileName;
     RejectedQsoLog::Backlog badQsoBacklog; // lines the rejected-QSO log could not take yet
     CString hostVersion;
@@ -49,7 +52,7 @@ struct ContestState {
 
     ContestState();
 
-    // Empties the six worked lists.
+    // Empties the worked lists.
     void ClearWorkedLists();
 };
 

@@ -1,7 +1,8 @@
 #pragma once
 // The eleven functions the host calls. Only C types cross this boundary; every function uses
-// the caller-cleans (cdecl) convention and never lets an exception escape. Stats.def exports
-// each under its plain name and again under the MSVC-decorated name of its own name.
+// the caller-cleans (cdecl) convention and never lets an exception escape. The library exports
+// each under its plain name and again under the MSVC-decorated name of its own name
+// (ExportList.h).
 #include "platform/COleDateTime.h"
 
 #if defined(_WIN32)

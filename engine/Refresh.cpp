@@ -16,17 +16,16 @@ void FillRowsFor(ContestState& state, const CString& call)
             row[cell] = kNoValue;
     if (call.IsEmpty())
         return;
-    for (const CInfo& qso : state.qsoList) {
-        if (qso.call != call)
+    // Each row shows the call's last QSO on its band.
+    for (int band = 0; band < kUiBandCount; ++band) {
+        CStringArray& row = state.g_bandRows[band];
+        const std::vector<QsoStamp>& qsos = state.qsoList.OfCallOnBand(call, g_uiBands[band]);
+        if (qsos.empty() || row.GetSize() < 4)
             continue;
-        for (int band = 0; band < kUiBandCount; ++band) {
-            CStringArray& row = state.g_bandRows[band];
-            if (qso.band != g_uiBands[band] || row.GetSize() < 4)
-                continue;
-            row[1] = qso.mode;
-            row[2] = qso.time.Format("%H:%M");
-            row[3] = qso.receivedExchange;
-        }
+        const CInfo& last = state.qsoList.At(qsos.back());
+        row[1] = last.mode;
+        row[2] = last.time.Format("%H:%M");
+        row[3] = last.receivedExchange;
     }
 }
 
@@ -75,27 +74,24 @@ void ShowCurrentBand(double frequencyHz)
     Contest().g_bandIndex = index;
 }
 
-WindowTitles CurrentTitles()
+bool RussianTexts()
+{
+    ContestLock lock = LockContest();
+    return Contest().russianTexts != 0;
+}
+
+CString DxccTitle()
 {
     ContestLock lock = LockContest();
     const ContestState& state = Contest();
     const char* year = state.startYear.c_str();
     const char* call = state.g_enteredCall.c_str();
-    WindowTitles titles;
-    if (state.russianTexts) {
-        // Windows-1251: "работал с", "отработано", "Континеты", "Районы ".
-        titles.dxcc = state.g_enteredCall.IsEmpty()
-            ? CString::Formatted("BARTG-SPRINT %s DXCC \xEE\xF2\xF0\xE0\xE1\xEE\xF2\xE0\xED\xEE", year)
-            : CString::Formatted("BARTG-SPRINT %s \xF0\xE0\xE1\xEE\xF2\xE0\xEB \xF1 %s", year, call);
-        titles.continent = "\xCA\xEE\xED\xF2\xE8\xED\xE5\xF2\xFB";
-        titles.callArea = "\xD0\xE0\xE9\xEE\xED\xFB ";
-    } else {
-        titles.dxcc = state.g_enteredCall.IsEmpty() ? CString::Formatted("BARTG-SPRINT %s DXCC worked", year)
-                                                    : CString::Formatted("BARTG-SPRINT %s worked with %s", year, call);
-        titles.continent = "Continent";
-        titles.callArea = "Area";
-    }
-    return titles;
+    const bool noCall = state.g_enteredCall.IsEmpty();
+    if (state.russianTexts) // Windows-1251: "отработано", "работал с"
+        return noCall ? CString::Formatted("BARTG-SPRINT %s DXCC \xEE\xF2\xF0\xE0\xE1\xEE\xF2\xE0\xED\xEE", year)
+                      : CString::Formatted("BARTG-SPRINT %s \xF0\xE0\xE1\xEE\xF2\xE0\xEB \xF1 %s", year, call);
+    return noCall ? CString::Formatted("BARTG-SPRINT %s DXCC worked", year)
+                  : CString::Formatted("BARTG-SPRINT %s worked with %s", year, call);
 }
 
 WorkedCodes CurrentWorkedCodes()
@@ -104,9 +100,8 @@ WorkedCodes CurrentWorkedCodes()
     const ContestState& state = Contest();
     WorkedCodes codes;
     codes.continents = Copy(state.workedContinents);
-    for (const CStringArray* areas :
-        {&state.workedKAreas, &state.workedVeAreas, &state.workedJaAreas, &state.workedVkAreas})
-        codes.callAreas.insert(codes.callAreas.end(), areas->begin(), areas->end());
+    for (const CStringArray& areas : state.workedAreas)
+        codes.callAreas.insert(codes.callAreas.end(), areas.begin(), areas.end());
     return codes;
 }
 

@@ -27,18 +27,16 @@ void SpotMacroSent(double frequencyHz);
 void ShowCurrentBand(double frequencyHz);
 int BandIndexOfFrequency(double frequencyHz);
 
-struct WindowTitles {
-    CString dxcc; // "... worked with <call>", or "... DXCC worked" with no call
-    CString continent;
-    CString callArea;
-};
-// The titles for the typed call as last recorded, in the operator's language.
-WindowTitles CurrentTitles();
+// True when the operator gets Russian texts.
+bool RussianTexts();
+// The DXCC window's title for the typed call as last recorded, in the operator's language:
+// "... worked with <call>", or "... DXCC worked" with no call.
+CString DxccTitle();
 
 // The codes the continent and call-area windows mark, in the order they are marked.
 struct WorkedCodes {
     std::vector<CString> continents;
-    std::vector<CString> callAreas; // K, then VE, JA and VK areas
+    std::vector<CString> callAreas; // entity by entity, in the order of kCallAreaEntities
 };
 WorkedCodes CurrentWorkedCodes();
 

@@ -1,17 +1,19 @@
 #pragma once
-// The contest's scoring rules: the call area of a QSO and the tally that recounts the whole
-// contest from the stored QSOs.
+// The tally: the contest's figures and worked lists, a function of the contest state alone.
+#include <array>
+
 #include "engine/ContestState.h"
 #include "reports/TallyResult.h"
 
-// The call-area field of a record that `dxccPrefix` selects ("K", "VE", "VK" or "JA"); null for
-// any other prefix, which has no call areas.
-int CInfo::*AreaField(const CString& dxccPrefix);
+struct Tally {
+    TallyResult result;       // every figure but the rejected QSOs, which the rejected-QSO log holds
+    CStringArray multipliers; // DXCC prefixes and call-area codes, each at its credit
+    CStringArray continents;
+    std::array<CStringArray, kCallAreaEntityCount> callAreas; // one list per call-area entity
+};
 
-// Sets the call-area field that `dxccPrefix` selects to the last digit of `callPrefix`; any
-// other prefix leaves the record unchanged.
-void SetAreaDigit(CInfo& record, const CString& dxccPrefix, const CString& callPrefix);
-
-// Sorts the worked bands, counts rejected QSOs, QSOs, points and multipliers, rebuilds the six
-// worked lists and stores the claimed score. The caller holds the contest lock.
-TallyResult TallyScore(ContestState& state);
+// Counts QSOs, points, duplicates and multipliers from the stored QSOs' indexes. A multiplier is
+// credited to the first band of `state.bandsWorked` (which the caller has put in the tally's
+// order) on which it was worked, and there to its first QSO; the worked lists follow the
+// credits, a DXCC prefix before the call area of the same QSO. Reads no file and no setting.
+Tally TallyScore(const ContestState& state);

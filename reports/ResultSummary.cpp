@@ -34,9 +34,9 @@ CString FormatResultText(const ResultHeading& heading, const TallyResult& tally)
         text.AppendFormat("%s\t %i\t %i\r\n", band.band.c_str(), band.qsos, band.points);
     text.AppendFormat("Total\t %i\t %i\t %i\t %i\t %i\t %i\t %i\t %i\t %i\r\nDupe\t %i\r\nBad QSO\t %i\r\n"
                       "Score = %i * %i * %i = %i \r\n",
-        tally.totalQsos, tally.pointsTotal, tally.dxccCount, tally.contCount, tally.kCount, tally.jaCount,
-        tally.veCount, tally.vkCount, tally.iMults, tally.dupeTotal, tally.badQsoCount, tally.pointsTotal, tally.iMults,
-        tally.contCount, tally.score);
+        tally.totalQsos, tally.pointsTotal, tally.dxccCount, tally.contCount, tally.AreaCount("K"),
+        tally.AreaCount("JA"), tally.AreaCount("VE"), tally.AreaCount("VK"), tally.iMults, tally.dupeTotal,
+        tally.badQsoCount, tally.pointsTotal, tally.iMults, tally.contCount, tally.score);
     return text;
 }
 
@@ -49,7 +49,7 @@ CString FormatResultHtml(const ResultHeading& heading, const TallyResult& tally)
     for (const BandTally& band : tally.bands)
         page.AppendFormat(kBandRow, band.band.c_str(), band.qsos, band.points, " ", " ", " ", " ", " ", " ");
     page.AppendFormat(kTotalRow, "Total", tally.totalQsos, tally.pointsTotal, tally.dxccCount, tally.contCount,
-        tally.kCount, tally.jaCount, tally.veCount, tally.vkCount);
+        tally.AreaCount("K"), tally.AreaCount("JA"), tally.AreaCount("VE"), tally.AreaCount("VK"));
     page.AppendFormat(kCountRow, "Dupe", tally.dupeTotal);
     page.AppendFormat(kCountRow, "Bad QSO", tally.badQsoCount);
     page.AppendFormat(kScoreRow, "Score:", tally.pointsTotal, tally.iMults, tally.contCount, tally.score);

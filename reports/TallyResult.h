@@ -1,5 +1,6 @@
 #pragma once
 // The figures of one tally of the contest, as the result summary formats them.
+#include <map>
 #include <vector>
 
 #include "platform/CString.h"
@@ -17,11 +18,14 @@ struct TallyResult {
     int dupeTotal = 0;
     int badQsoCount = 0;
     int dxccCount = 0;
-    int kCount = 0;
-    int jaCount = 0;
-    int veCount = 0;
-    int vkCount = 0;
-    int iMults = 0; // DXCC entities plus the call areas of K, JA, VE and VK
+    std::map<CString, int> areaCounts; // the call areas worked, by the prefix of their entity
+    int iMults = 0;                    // DXCC entities plus call areas
     int contCount = 0;
     int score = 0; // pointsTotal x iMults x contCount
+
+    int AreaCount(const char* prefix) const
+    {
+        const auto found = areaCounts.find(prefix);
+        return found == areaCounts.end() ? 0 : found->second;
+    }
 };

@@ -6,18 +6,9 @@
 
 namespace {
 
-const WindowPlace kSetupPlace = {"setup_x", "setup_y", 10, 600};
-
-const char* const kViewDxccKey = "setup_view_dxcc";
-const char* const kViewCallAreaKey = "setup_view_call_area";
-const char* const kViewContinentKey = "setup_view_continent";
-const char* const kWindowOnTopKey = "setup_window_on_top";
-
 // The Russian texts, in Windows-1251.
 const char* const kRussianCaption = "\xCD\xE0\xF1\xF2\xF0\xEE\xE9\xEA\xE8 BARTG-SPRINT %s"; // "Настройки ..."
 const char* const kRussianToDisplay = "\xCE\xF2\xEE\xE1\xF0\xE0\xE6\xE0\xF2\xFC";           // "Отображать"
-const char* const kRussianCallArea = "\xD0\xE0\xE9\xEE\xED\xFB";                            // "Районы"
-const char* const kRussianContinent = "\xCA\xEE\xED\xF2\xE8\xED\xE5\xED\xF2\xFB";           // "Континенты"
 const char* const kRussianOnTop = "\xCF\xEE\xE2\xE5\xF0\xF5 \xEE\xEA\xEE\xED";              // "Поверх окон"
 
 int ReadFlag(const char* key) { return Contest().settings.ReadInt(key) != 0 ? 1 : 0; }
@@ -31,9 +22,8 @@ Setup::Setup(HINSTANCE resources, UiRun& run) : CPluginWindow(IDD, resources, kS
 void Setup::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Check(pDX, IDC_VIEW_DXCC, m_viewDxcc);
-    DDX_Check(pDX, IDC_VIEW_CALL_AREA, m_viewCallArea);
-    DDX_Check(pDX, IDC_VIEW_CONTINENT, m_viewContinent);
+    for (size_t row = 0; row < kMultiplierWindowCount; ++row)
+        DDX_Check(pDX, kMultiplierWindows[row].checkBox, m_view[row]);
     DDX_Check(pDX, IDC_WINDOW_ON_TOP, m_windowOnTop);
 }
 
@@ -42,9 +32,8 @@ BOOL Setup::OnInitDialog()
     CPluginWindow::OnInitDialog();
     m_run.ControlWindowOpened(m_hWnd);
     m_windowOnTop = g_windowOnTop = ReadFlag(kWindowOnTopKey);
-    m_viewCallArea = ReadFlag(kViewCallAreaKey);
-    m_viewDxcc = ReadFlag(kViewDxccKey);
-    m_viewContinent = ReadFlag(kViewContinentKey);
+    for (size_t row = 0; row < kMultiplierWindowCount; ++row)
+        m_view[row] = ReadFlag(kMultiplierWindows[row].viewKey);
     UpdateData(FALSE);
     ShowTexts();
     m_brush.CreateSolidBrush(kWindowBackground);
@@ -71,8 +60,9 @@ void Setup::ShowTexts()
     }
     SetWindowText(CString::Formatted(kRussianCaption, state.startYear.c_str()).c_str());
     GetDlgItem(IDC_TO_DISPLAY).SetWindowText(kRussianToDisplay);
-    GetDlgItem(IDC_VIEW_CALL_AREA).SetWindowText(kRussianCallArea);
-    GetDlgItem(IDC_VIEW_CONTINENT).SetWindowText(kRussianContinent);
+    for (const MultiplierWindowRow& row : kMultiplierWindows)
+        if (row.russianCheckBox)
+            GetDlgItem(row.checkBox).SetWindowText(row.russianCheckBox);
     GetDlgItem(IDC_WINDOW_ON_TOP).SetWindowText(kRussianOnTop);
 }
 
@@ -87,11 +77,15 @@ INT_PTR Setup::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         if (HIWORD(wParam) != BN_CLICKED)
             break;
-        switch (LOWORD(wParam)) {
-        case IDC_VIEW_DXCC: ToggleView(MultiplierKind::Dxcc, m_viewDxcc, kViewDxccKey); return TRUE;
-        case IDC_VIEW_CALL_AREA: ToggleView(MultiplierKind::CallArea, m_viewCallArea, kViewCallAreaKey); return TRUE;
-        case IDC_VIEW_CONTINENT: ToggleView(MultiplierKind::Continent, m_viewContinent, kViewContinentKey); return TRUE;
-        case IDC_WINDOW_ON_TOP: OnWindowOnTop(); return TRUE;
+        if (LOWORD(wParam) == IDC_WINDOW_ON_TOP) {
+            OnWindowOnTop();
+            return TRUE;
+        }
+        for (size_t row = 0; row < kMultiplierWindowCount; ++row) {
+            if (LOWORD(wParam) == kMultiplierWindows[row].checkBox) {
+                ToggleView(row);
+                return TRUE;
+            }
         }
         break;
     }
@@ -99,17 +93,17 @@ INT_PTR Setup::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 // Toggles on the window's existence; the auto check box has toggled itself.
-void Setup::ToggleView(MultiplierKind kind, int& wanted, const char* key)
+void Setup::ToggleView(size_t row)
 {
-    if (IsMultiplierWindowOpen(kind)) {
-        CloseMultiplierWindow(kind);
-        wanted = 0;
+    if (OpenWindowOf(row)) {
+        CloseMultiplierWindow(row);
+        m_view[row] = 0;
     } else {
-        OpenMultiplierWindow(kind, Resources());
-        wanted = 1;
+        OpenMultiplierWindow(row, Resources());
+        m_view[row] = 1;
         PostMessage(WM_STATS_REFRESH);
     }
-    WriteFlag(key, wanted);
+    WriteFlag(kMultiplierWindows[row].viewKey, m_view[row]);
 }
 
 // The windows reopen through the next refresh, topmost or not.

@@ -1,8 +1,10 @@
 #pragma once
-// Setup: the control window of a UI run (dialog 105). Four check boxes choose the multiplier
-// windows and whether they stay on top; the window links the UI thread to the host, receives
+// Setup: the control window of a UI run (dialog 105). A check box for each multiplier window
+// and one for whether they stay on top; the window links the UI thread to the host, receives
 // the refresh requests and opens and closes the multiplier windows. Always topmost.
 #include <windows.h>
+
+#include <array>
 
 #include "platform/win32/Gdi.h"
 #include "resources/resource.h"
@@ -25,7 +27,7 @@ protected:
 
 private:
     void ShowTexts();
-    void ToggleView(MultiplierKind kind, int& wanted, const char* key);
+    void ToggleView(size_t row);
     void OnWindowOnTop();
     void CloseAll();
 
@@ -33,14 +35,14 @@ private:
     LRESULT OnStatsRefresh(WPARAM wParam, LPARAM lParam);
     void OpenWantedWindows();
     void RefreshFromHost();
+    // The titles of the open windows; `followingTheCall`: only those that name the typed call.
+    void ShowTitles(bool followingTheCall) const;
     // After every host call: the run may have begun to end meanwhile.
     void StopIfClosing() const;
 
     UiRun& m_run;
     HostLink m_host;
     CBrush m_brush;
-    int m_viewDxcc = 0;
-    int m_viewCallArea = 0;
-    int m_viewContinent = 0;
+    std::array<int, kMultiplierWindowCount> m_view{}; // the check boxes, by row of kMultiplierWindows
     int m_windowOnTop = 0;
 };

@@ -3,9 +3,6 @@
 // the contest state.
 #include "engine/Refresh.h"
 #include "ui/Setup.h"
-#include "windows/CallAreaWindow.h"
-#include "windows/ContinentWindow.h"
-#include "windows/DxccWindow.h"
 
 namespace {
 
@@ -17,18 +14,6 @@ void ShowTitle(const CWnd& window, const CString& title)
 {
     if (window.GetWindowText() != title)
         window.SetWindowText(title.c_str());
-}
-
-// Shows the title and marks the worked codes of the continent or call-area window, when it is open.
-template <class MarkWindow>
-void ShowWorked(MarkWindow* window, const CString& title, const std::vector<CString>& codes)
-{
-    if (!window)
-        return;
-    ShowTitle(*window, title);
-    for (const CString& code : codes)
-        window->MarkWorked(code);
-    window->UpdateData(FALSE);
 }
 
 } // namespace
@@ -49,12 +34,21 @@ LRESULT Setup::OnStatsRefresh(WPARAM, LPARAM)
 
 void Setup::OpenWantedWindows()
 {
-    if (m_viewDxcc && !g_dxccWindow)
-        OpenMultiplierWindow(MultiplierKind::Dxcc, Resources());
-    if (m_viewContinent && !g_continentWindow)
-        OpenMultiplierWindow(MultiplierKind::Continent, Resources());
-    if (m_viewCallArea && !g_callAreaWindow)
-        OpenMultiplierWindow(MultiplierKind::CallArea, Resources());
+    for (size_t row = 0; row < kMultiplierWindowCount; ++row)
+        if (m_view[row])
+            OpenMultiplierWindow(row, Resources());
+}
+
+void Setup::ShowTitles(bool followingTheCall) const
+{
+    const bool russian = RussianTexts();
+    for (size_t row = 0; row < kMultiplierWindowCount; ++row) {
+        const MultiplierWindowRow& texts = kMultiplierWindows[row];
+        CMultiplierWindow* window = OpenWindowOf(row);
+        if (!window || (followingTheCall && texts.title))
+            continue;
+        ShowTitle(*window, texts.title ? (russian ? texts.russianTitle : texts.title) : DxccTitle());
+    }
 }
 
 void Setup::StopIfClosing() const
@@ -71,8 +65,8 @@ void Setup::RefreshFromHost()
     StopIfClosing();
     if (!ShowEnteredCall(call))
         return;
-    if (!call.IsEmpty() && g_dxccWindow)
-        ShowTitle(*g_dxccWindow, CurrentTitles().dxcc);
+    if (!call.IsEmpty())
+        ShowTitles(true);
 
     const double frequency = m_host.GetFrequency();
     StopIfClosing();
@@ -83,12 +77,11 @@ void Setup::RefreshFromHost()
     }
     ShowCurrentBand(frequency);
 
-    const WindowTitles titles = CurrentTitles();
-    if (call.IsEmpty() && g_dxccWindow)
-        ShowTitle(*g_dxccWindow, titles.dxcc);
+    ShowTitles(false);
     const WorkedCodes worked = CurrentWorkedCodes();
-    ShowWorked(g_continentWindow, titles.continent, worked.continents);
-    ShowWorked(g_callAreaWindow, titles.callArea, worked.callAreas);
-    if (g_dxccWindow)
-        g_dxccWindow->RepaintGrid();
+    for (size_t row = 0; row < kMultiplierWindowCount; ++row) {
+        const auto marks = kMultiplierWindows[row].marks;
+        if (CMultiplierWindow* window = OpenWindowOf(row))
+            window->ShowWorked(marks ? worked.*marks : std::vector<CString>());
+    }
 }

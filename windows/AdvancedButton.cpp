@@ -1,6 +1,6 @@
 #include "windows/AdvancedButton.h"
 
-#include "windows/DrawnObject.h"
+#include "windows/DrawnEllipse.h"
 
 void CAdvancedButton::SetColours(COLORREF face, COLORREF label)
 {
@@ -16,7 +16,6 @@ bool CAdvancedButton::AttachItem(UINT id, CWnd* parent, COLORREF face, COLORREF 
     m_backColor = face;
     m_foreColor = label;
     m_disabledColor = disabledLabel;
-    m_shape = 0;
     return true;
 }
 
@@ -29,14 +28,9 @@ void CAdvancedButton::Redraw() { ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_IN
 
 void CAdvancedButton::DrawItem(LPDRAWITEMSTRUCT item)
 {
-    CDC dc(item->hDC);
-    DrawnRect rectangle;
-    DrawnEllipse ellipse;
-    DrawnObject& painter = m_shape == 1 ? static_cast<DrawnObject&>(ellipse) : rectangle;
-
+    const CDC dc(item->hDC);
     char text[512] = {};
     ::GetWindowTextA(m_hWnd, text, sizeof text);
-
-    painter.Draw(&dc, item->rcItem, item->itemState, m_backColor);
-    painter.DrawLabel(&dc, item->rcItem, text, item->itemState & ODS_DISABLED ? m_disabledColor : m_foreColor);
+    DrawEllipseFace(dc, item->rcItem, item->itemState, m_backColor);
+    DrawCentredLabel(dc, item->rcItem, text, item->itemState & ODS_DISABLED ? m_disabledColor : m_foreColor);
 }

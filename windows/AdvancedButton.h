@@ -1,6 +1,6 @@
 #pragma once
 // CAdvancedButton: a check box or button of a dialog template turned into an owner-drawn
-// coloured control, a rectangle or (m_shape 1) an ellipse with its text centred on the face.
+// coloured control, an ellipse with its text centred on the face.
 // Every colour change repaints the control at once.
 #include <windows.h>
 
@@ -10,8 +10,8 @@ class CAdvancedButton : public CButton {
 public:
     CAdvancedButton() = default;
 
-    // Attaches to the parent's control `id` and takes the three colours with the rectangle
-    // shape; false (and nothing stored) when the parent has no such control. No repaint.
+    // Attaches to the parent's control `id` and takes the three colours; false (and nothing
+    // stored) when the parent has no such control. No repaint.
     bool AttachItem(UINT id, CWnd* parent, COLORREF face, COLORREF label, COLORREF disabledLabel);
 
     // Takes the face and the label colour of an enabled control and repaints.
@@ -23,7 +23,6 @@ public:
     COLORREF m_backColor = 0;     // the face
     COLORREF m_foreColor = 0;     // the label of an enabled control
     COLORREF m_disabledColor = 0; // the label of a disabled control
-    int m_shape = 0;              // 1: ellipse; anything else: rectangle
 
 protected:
     // The control paints itself from now on: no check mark is shown or toggled.

@@ -1,31 +1,28 @@
 #include "windows/CallAreaWindow.h"
 
-#include <string>
-
 #include "resources/resource.h"
 
 namespace {
 
-const WindowPlace kCallAreaPlace = {"area_x", "area_y", 10, 10};
-
-// Buttons, codes and flags in control-id order: K, VE, JA, VK, each from 1 to 9 and then 0, on
-// the controls from 1014 on. The K group skips control 1020, so K7 is on 1021.
-std::array<MarkButton, 40> CallAreaButtons()
+// Buttons, codes and flags in control-id order: the entities in the order of their table, each
+// with its areas from 1 to 9 and then 0, on the controls from 1014 on. The first group skips
+// control 1020, so K7 is on 1021.
+std::array<MarkButton, kCallAreaButtonCount> CallAreaButtons()
 {
-    const char* const prefixes[] = {"K", "VE", "JA", "VK"};
-    std::array<MarkButton, 40> buttons;
-    for (int flag = 0; flag < 40; ++flag) {
+    std::array<MarkButton, kCallAreaButtonCount> buttons;
+    for (int flag = 0; flag < static_cast<int>(kCallAreaButtonCount); ++flag) {
         const int controlId = 1014 + flag + (flag >= 6 ? 1 : 0);
-        buttons[flag] = {prefixes[flag / 10] + std::to_string((flag % 10 + 1) % 10), controlId, flag};
+        const int digit = (flag % kCallAreasPerEntity + 1) % kCallAreasPerEntity;
+        buttons[static_cast<size_t>(flag)] = {CallAreaCode(flag / kCallAreasPerEntity, digit), controlId, flag};
     }
     return buttons;
 }
 
-const std::array<MarkButton, 40> kCallAreaButtons = CallAreaButtons();
+const std::array<MarkButton, kCallAreaButtonCount> kCallAreaButtons = CallAreaButtons();
 
 } // namespace
 
-Call_Area::Call_Area(HINSTANCE resources, bool onTop)
-    : CMarkWindow(IDD_CALL_AREA, resources, kCallAreaPlace, onTop, kCallAreaButtons)
+Call_Area::Call_Area(HINSTANCE resources, const WindowPlace& place, bool onTop)
+    : CMarkWindow(IDD_CALL_AREA, resources, place, onTop, kCallAreaButtons)
 {
 }

@@ -1,9 +1,12 @@
 #pragma once
-// Call_Area: the call-area window, forty round buttons for the areas 0 to 9 of the K, VE, JA
-// and VK prefixes (dialog 113).
+// Call_Area: the call-area window, a round button for each call area of each call-area entity
+// (dialog 113).
+#include "engine/CallAreas.h"
 #include "windows/MarkWindow.h"
 
-class Call_Area : public CMarkWindow<40> {
+constexpr size_t kCallAreaButtonCount = kCallAreaEntityCount * kCallAreasPerEntity;
+
+class Call_Area : public CMarkWindow<kCallAreaButtonCount> {
 public:
-    Call_Area(HINSTANCE resources, bool onTop);
+    Call_Area(HINSTANCE resources, const WindowPlace& place, bool onTop);
 };

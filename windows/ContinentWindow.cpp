@@ -4,8 +4,6 @@
 
 namespace {
 
-const WindowPlace kContinentPlace = {"cont_x", "cont_y", 10, 10};
-
 // Buttons in control-id order; flags in the order EU, AF, NA, AS, SA, OC.
 const std::array<MarkButton, 6> kContinentButtons = {{
     {"EU", IDC_CONTINENT_EU, 0},
@@ -18,7 +16,7 @@ const std::array<MarkButton, 6> kContinentButtons = {{
 
 } // namespace
 
-CCont::CCont(HINSTANCE resources, bool onTop)
-    : CMarkWindow(IDD_CONTINENT, resources, kContinentPlace, onTop, kContinentButtons)
+CCont::CCont(HINSTANCE resources, const WindowPlace& place, bool onTop)
+    : CMarkWindow(IDD_CONTINENT, resources, place, onTop, kContinentButtons)
 {
 }

@@ -4,5 +4,5 @@
 
 class CCont : public CMarkWindow<6> {
 public:
-    CCont(HINSTANCE resources, bool onTop);
+    CCont(HINSTANCE resources, const WindowPlace& place, bool onTop);
 };

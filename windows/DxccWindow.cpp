@@ -2,16 +2,17 @@
 
 #include "resources/resource.h"
 
-namespace {
-const WindowPlace kDxccPlace = {"dxcc_x", "dxcc_y", 10, 400};
-} // namespace
-
-Multiplier::Multiplier(HINSTANCE resources, bool onTop)
-    : CPluginWindow(IDD_MULTIPLIER, resources, kDxccPlace, onTop) { }
+Multiplier::Multiplier(HINSTANCE resources, const WindowPlace& place, bool onTop)
+    : CMultiplierWindow(IDD_MULTIPLIER, resources, place, onTop)
+{
+}
 
 void Multiplier::DoDataExchange(CDataExchange* pDX) { DDX_Control(pDX, IDC_GRID, m_grid); }
 
-void Multiplier::RepaintGrid() { ::InvalidateRect(::GetDlgItem(m_hWnd, IDC_GRID), nullptr, FALSE); }
+void Multiplier::ShowWorked(const std::vector<CString>&)
+{
+    ::InvalidateRect(::GetDlgItem(m_hWnd, IDC_GRID), nullptr, FALSE);
+}
 
 INT_PTR Multiplier::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -22,5 +23,5 @@ INT_PTR Multiplier::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             MoveWindow(grid, client.left + 1, client.top + 1, client.right - 4, client.bottom - 4, TRUE);
         return FALSE;
     }
-    return CPluginWindow::OnMessage(message, wParam, lParam);
+    return CMultiplierWindow::OnMessage(message, wParam, lParam);
 }

@@ -1,14 +1,15 @@
 #pragma once
 // Multiplier: the DXCC window (dialog 104). Its whole client area is the grid.
 #include "windows/DxccGrid.h"
-#include "windows/PluginWindow.h"
+#include "windows/MultiplierWindow.h"
 
-class Multiplier : public CPluginWindow {
+class Multiplier : public CMultiplierWindow {
 public:
-    Multiplier(HINSTANCE resources, bool onTop);
+    Multiplier(HINSTANCE resources, const WindowPlace& place, bool onTop);
 
-    // Repaints the grid from the current state without erasing it first.
-    void RepaintGrid();
+    // The grid draws the worked multipliers itself: it is repainted from the current state,
+    // without erasing it first.
+    void ShowWorked(const std::vector<CString>& codes) override;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -10,7 +10,7 @@
 #include "platform/CString.h"
 #include "platform/win32/Gdi.h"
 #include "windows/AdvancedButton.h"
-#include "windows/PluginWindow.h"
+#include "windows/MultiplierWindow.h"
 #include "windows/WindowColours.h"
 
 constexpr COLORREF kUnworkedFace = RGB(0, 255, 0);
@@ -27,8 +27,16 @@ struct MarkButton {
 };
 
 template <std::size_t N>
-class CMarkWindow : public CPluginWindow {
+class CMarkWindow : public CMultiplierWindow {
 public:
+    // Marks every code of `codes`, then shows the marks.
+    void ShowWorked(const std::vector<CString>& codes) override
+    {
+        for (const CString& code : codes)
+            MarkWorked(code);
+        UpdateData(FALSE);
+    }
+
     // Marks the multiplier with exactly this code (case counts) worked; nothing for an
     // unknown code or one already marked.
     void MarkWorked(const CString& code)
@@ -46,7 +54,7 @@ public:
     }
 
     // Every multiplier back to unworked and green.
-    void ClearMarks()
+    void ClearMarks() override
     {
         m_worked.fill(0);
         for (CAdvancedButton& button : m_buttons)
@@ -57,7 +65,7 @@ protected:
     // `table`: the buttons in control-id order.
     CMarkWindow(UINT templateId, HINSTANCE resources, const WindowPlace& place, bool onTop,
         const std::array<MarkButton, N>& table)
-        : CPluginWindow(templateId, resources, place, onTop), m_table(table)
+        : CMultiplierWindow(templateId, resources, place, onTop), m_table(table)
     {
         m_exchanged.fill(-1);
     }
@@ -80,12 +88,11 @@ protected:
 
     BOOL OnInitDialog() override
     {
-        CPluginWindow::OnInitDialog();
+        CMultiplierWindow::OnInitDialog();
         m_background.CreateSolidBrush(kWindowBackground);
         for (std::size_t i = 0; i < N; ++i) {
             m_buttons[i].AttachItem(
                 static_cast<UINT>(m_table[i].controlId), this, kUnworkedFace, kUnworkedLabel, kDisabledLabel);
-            m_buttons[i].m_shape = 1;
             m_buttons[i].Redraw();
         }
         return TRUE;
@@ -96,7 +103,7 @@ protected:
     {
         if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
             return reinterpret_cast<INT_PTR>(OnCtlColor(reinterpret_cast<HDC>(wParam), m_background));
-        return CPluginWindow::OnMessage(message, wParam, lParam);
+        return CMultiplierWindow::OnMessage(message, wParam, lParam);
     }
 
     CBrush m_background;

@@ -9,7 +9,7 @@ bool CMemDC::Prepare(const CDC& target, RECT& rect)
         m_size = {};
         // The old context goes first, and with it the old bitmap's selection.
         if (!CreateCompatibleDC(target) || !m_bitmap.CreateCompatibleBitmap(target, size.cx, size.cy)) {
-            Release();
+            Close();
             return false;
         }
         SelectObject(m_bitmap);

@@ -12,7 +12,7 @@ class CMemDC : public CDC {
 public:
     CMemDC() = default;
     // The context goes first, and with it the bitmap's selection.
-    ~CMemDC() override { Release(); }
+    ~CMemDC() override { Close(); }
 
     // Calls paint(dc) with the context to draw on.
     template <class Paint>

@@ -73,7 +73,7 @@ class CDC {
 public:
     CDC() = default;
     explicit CDC(HDC borrowed) : m_hDC(borrowed) { }
-    virtual ~CDC() { Release(); }
+    virtual ~CDC() { Close(); }
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
 
@@ -82,18 +82,17 @@ public:
     // A memory context compatible with `dc`, owned by this object.
     BOOL CreateCompatibleDC(HDC dc)
     {
-        Release();
+        Close();
         m_hDC = ::CreateCompatibleDC(dc);
         m_owned = m_hDC != nullptr;
         return m_owned;
     }
-    // Gives up the context without deleting it.
-    HDC Detach()
+    // Gives the context up without deleting it.
+    [[nodiscard]] HDC Detach()
     {
         m_owned = false;
         return std::exchange(m_hDC, nullptr);
     }
-
     HGDIOBJ SelectObject(HGDIOBJ object) const { return ::SelectObject(m_hDC, object); }
     int SetBkMode(int mode) const { return ::SetBkMode(m_hDC, mode); }
     COLORREF SetBkColor(COLORREF colour) const { return ::SetBkColor(m_hDC, colour); }
@@ -135,7 +134,7 @@ public:
 
 protected:
     // Deletes a context made here; a borrowed one is only forgotten.
-    void Release()
+    void Close()
     {
         if (m_owned && m_hDC)
             ::DeleteDC(m_hDC);

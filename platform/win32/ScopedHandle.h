@@ -11,10 +11,10 @@ public:
     ScopedHandle() = default;
     explicit ScopedHandle(HANDLE handle) : m_handle(handle) { }
     ~ScopedHandle() { Close(); }
-    ScopedHandle(ScopedHandle&& other) noexcept : m_handle(other.Release()) { }
+    ScopedHandle(ScopedHandle&& other) noexcept : m_handle(other.Detach()) { }
     ScopedHandle& operator=(ScopedHandle&& other) noexcept
     {
-        Reset(other.Release());
+        Reset(other.Detach());
         return *this;
     }
     ScopedHandle(const ScopedHandle&) = delete;
@@ -28,7 +28,8 @@ public:
         Close();
         m_handle = handle;
     }
-    HANDLE Release() { return std::exchange(m_handle, nullptr); }
+    // Gives the handle up without closing it.
+    [[nodiscard]] HANDLE Detach() { return std::exchange(m_handle, nullptr); }
 
 private:
     void Close()

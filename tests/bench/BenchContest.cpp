@@ -40,6 +40,8 @@ struct SavedContest {
     std::string log;
 };
 
+bool WithoutFiles() { return std::getenv("STATS_BENCH_WITHOUT_FILES") != nullptr; }
+
 void BuildThroughExports(int qsoCount)
 {
     Plugin().ResetStats(TestContestStart{});
@@ -63,7 +65,7 @@ void EnterWorkspace()
     if (!*folder) {
         const std::string pattern = (fs::temp_directory_path() / "stats-bench-XXXXXX").string();
         std::snprintf(folder, sizeof folder, "%s", pattern.c_str());
-        fs::create_directories(fs::path(mkdtemp(folder)) / "Plugins");
+        fs::create_directories(fs::path(mkdtemp(folder)) / (WithoutFiles() ? "" : "Plugins"));
         std::atexit([] {
             std::error_code ignored;
             fs::current_path(fs::temp_directory_path(), ignored);
@@ -94,6 +96,8 @@ void LoadContest(int qsoCount)
     }
     Contest() = found->second.state;
     std::ofstream(LogName(), std::ios::binary | std::ios::trunc) << found->second.log;
+    if (WithoutFiles())
+        Contest().badQsoFileName.clear();
 }
 
 } // namespace bench

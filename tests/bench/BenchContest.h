@@ -2,6 +2,10 @@
 // A contest of a given size, as a host builds it during a long contest: a real temporary
 // current directory with a Plugins folder, QSOs of many DXCC entities and K, VE, JA and VK call
 // areas on all five bands, a few duplicates and a few rejected QSOs in the rejected-QSO log.
+//
+// With STATS_BENCH_WITHOUT_FILES set (to anything) the exports do their work without files, to
+// time it apart from the file system: the rejected-QSO log has no name, so it is neither read
+// nor written, and the directory has no Plugins folder, so each settings write fails at once.
 #include <string>
 
 #include "tools/stats-exports/StatsExports.h"

@@ -111,8 +111,8 @@ inline LoggedQso AsLoggedQso(const MixedQso& mixed)
     return qso;
 }
 
-// The slowest answer of the call check: a "K" station in a call area that the mix never works,
-// on a band it has, found new only after both searches have walked the whole list.
+// The answer that asks the most of the call check: a "K" station in a call area that the mix
+// never works, on a band it has (a walk of the list would pass every QSO twice for it).
 inline EnteredCall NewCallArea()
 {
     TestEnteredCall entered;

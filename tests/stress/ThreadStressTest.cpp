@@ -73,9 +73,8 @@ void Refresh(int round)
         if (SpotMacroDue(frequency))
             SpotMacroSent(frequency);
         ShowCurrentBand(frequency);
-        const WindowTitles titles = CurrentTitles();
         const WorkedCodes codes = CurrentWorkedCodes();
-        EXPECT_FALSE(titles.dxcc.empty());
+        EXPECT_FALSE(DxccTitle().empty());
         EXPECT_LE(codes.continents.size(), 6u);
     }
     const GridPicture picture = TakeGridPicture();

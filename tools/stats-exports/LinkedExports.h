@@ -5,7 +5,8 @@
 
 inline StatsExports LinkedExports()
 {
-    // In the order of StatsExports' members.
-    return {&::AddData0, &::RemoveData0, &::ResetStats0, &::CheckCall0, &::GetResult0, &::GetSetName,
-        &::GetNumberOfSets, &::GetExchgCount0, &::IsValidExchg0, &::setVersion, &::SetupSet0};
+    StatsExports linked;
+#define STATS_EXPORT(name, decorated) linked.name = &::name;
+#include "engine/ExportList.h"
+    return linked;
 }

@@ -1,21 +1,5 @@
 #include "tools/stats-exports/StatsExports.h"
 
-// The decorated names are those an MSVC-built host expects for the functions' own names and
-// signatures (cdecl, global functions).
-const ExportNames kExportNames[11] = {
-    {"AddData0", "?AddData0@@YAHPBD0PAVCOleDateTime@@111II000000000000000HHHNN00000@Z"},
-    {"RemoveData0", "?RemoveData0@@YAHPBD0PAVCOleDateTime@@111II000000000000000HHHNN00000@Z"},
-    {"ResetStats0", "?ResetStats0@@YAHPBDH0PAVCOleDateTime@@10000000000HHHNN000@Z"},
-    {"CheckCall0", "?CheckCallFunc0@@YAHPBDII00000000000HHHNN0000000PAD1@Z"},
-    {"GetResult0", "?GetResult0@@YAPBDPAH@Z"},
-    {"GetSetName", "?GetSetName@@YAPBDH@Z"},
-    {"GetNumberOfSets", "?GetNumberOfSets@@YAHXZ"},
-    {"GetExchgCount0", "?StatsGetExchgCount0@@YAHPBD00@Z"},
-    {"IsValidExchg0", "?StatsIsValidExchg0@@YAHPBD000HHH@Z"},
-    {"setVersion", "?setVersion@@YAKPBD@Z"},
-    {"SetupSet0", "?SetupSet0@@YAXXZ"},
-};
-
 namespace {
 
 // The host's date-time object, or null when there is none.

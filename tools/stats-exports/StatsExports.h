@@ -48,19 +48,10 @@ struct EnteredCall {
     const char* secondBand = nullptr;
 };
 
-// The eleven exports; null where nothing is bound.
+// The eleven exports, in the order of engine/ExportList.h; null where nothing is bound.
 struct StatsExports {
-    decltype(&::AddData0) AddData0 = nullptr;
-    decltype(&::RemoveData0) RemoveData0 = nullptr;
-    decltype(&::ResetStats0) ResetStats0 = nullptr;
-    decltype(&::CheckCall0) CheckCall0 = nullptr;
-    decltype(&::GetResult0) GetResult0 = nullptr;
-    decltype(&::GetSetName) GetSetName = nullptr;
-    decltype(&::GetNumberOfSets) GetNumberOfSets = nullptr;
-    decltype(&::GetExchgCount0) GetExchgCount0 = nullptr;
-    decltype(&::IsValidExchg0) IsValidExchg0 = nullptr;
-    decltype(&::setVersion) setVersion = nullptr;
-    decltype(&::SetupSet0) SetupSet0 = nullptr;
+#define STATS_EXPORT(name, decorated) decltype(&::name) name = nullptr;
+#include "engine/ExportList.h"
 
     // The long calls with named arguments. Every position the plug-in does not read holds a value
     // of its own (texts and numbers say their position, dates are 9 September 1999), so a
@@ -72,11 +63,14 @@ struct StatsExports {
 };
 
 // An export's two names: the plain one and the MSVC-decorated name of the function's own name
-// (Stats.def exports each function under both).
+// (the library exports each function under both).
 struct ExportNames {
     const char* plain;
     const char* decorated;
 };
 
 // The names of the exports, in the order of StatsExports' members.
-extern const ExportNames kExportNames[11];
+inline constexpr ExportNames kExportNames[] = {
+#define STATS_EXPORT(name, decorated) {#name, decorated},
+#include "engine/ExportList.h"
+};

@@ -6,10 +6,14 @@
 #include <utility>
 #include <vector>
 
+#include "engine/ContestStart.h"
+#include "engine/ContestState.h"
 #include "platform/CString.h"
 #include "platform/win32/Gdi.h"
 #include "platform/win32/Wnd.h"
+#include "resources/resource.h"
 #include "tools/screenshot/Screenshot.h"
+#include "ui/MultiplierWindows.h"
 
 namespace {
 
@@ -21,31 +25,20 @@ constexpr int kRefreshAttempts = 250;
 constexpr DWORD kFrequencyTimeout = 2000;
 constexpr DWORD kPaintMilliseconds = 500;
 constexpr DWORD kCloseTimeout = 10000;
-// Check boxes that only the control window has: "Window on top", and no control 1018 (which the
-// continent and call-area windows have).
-constexpr int kWindowOnTopBox = 1017;
-constexpr int kNotInControlWindow = 1018;
 
-// The window layout: the three multiplier windows side by side along the top of the screen, the
-// control window below the DXCC window. The sizes come from the plug-in's own dialog templates,
-// in dialog units converted for the dialog font.
+// The window layout: the multiplier windows side by side along the top of the screen, the
+// control window below the first (the DXCC window). The sizes come from the plug-in's own
+// dialog templates, in dialog units converted for the dialog font.
 constexpr int kMargin = 10;
 constexpr int kGap = 12;
-constexpr int kDxccDialog = 104;
-constexpr int kContinentDialog = 110;
 // Used when a template cannot be read: generous sizes in dialog units.
 constexpr SIZE kFallbackUnits{260, 150};
 
-// The settings file's section, and a default no stored value can equal: it tells a missing key
-// from an empty one.
-constexpr const char* kSection = "Settings";
+// A default no stored value can equal: it tells a missing key from an empty one.
 constexpr const char* kMissing = "\x01missing\x01";
 
-// The Cabrillo dialogs' confirmation: how often it looks, and the controls that only the header
-// form has (the callsign edit and the LOCATION combo box).
+// How often the Cabrillo dialogs' confirmation looks for them.
 constexpr DWORD kPollMilliseconds = 50;
-constexpr int kFormCallsignId = 1010;
-constexpr int kFormLocationId = 1022;
 
 // Pixels per 4 horizontal and 8 vertical dialog units for the plug-in's dialog font.
 SIZE DialogBaseUnits()
@@ -67,7 +60,7 @@ SIZE DialogBaseUnits()
 
 // The size of a window made from the plug-in's dialog template `id`: the template's size in
 // dialog units, converted by the base units, with the frame its style gives.
-SIZE WindowPixels(HMODULE plugin, int id, SIZE base)
+SIZE WindowPixels(HMODULE plugin, UINT id, SIZE base)
 {
     SIZE units = kFallbackUnits;
     DWORD style = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
@@ -85,25 +78,21 @@ SIZE WindowPixels(HMODULE plugin, int id, SIZE base)
     return SIZE{frame.right - frame.left, frame.bottom - frame.top};
 }
 
-// The settings keys and values that place the windows (setup_x, dxcc_x, cont_x, area_x, ...).
+// The settings keys and values that place the windows (dxcc_x, cont_x, area_x, setup_x, ...).
 std::vector<std::pair<const char*, std::string>> SideBySideLayout(HMODULE plugin)
 {
     const SIZE base = DialogBaseUnits();
-    const SIZE dxcc = WindowPixels(plugin, kDxccDialog, base);
-    const SIZE continent = WindowPixels(plugin, kContinentDialog, base);
-    const int continentX = kMargin + dxcc.cx + kGap;
-    const int callAreaX = continentX + continent.cx + kGap;
-    const int controlY = kMargin + std::max(dxcc.cy, continent.cy) + kGap;
-    return {
-        {"dxcc_x", std::to_string(kMargin)},
-        {"dxcc_y", std::to_string(kMargin)},
-        {"cont_x", std::to_string(continentX)},
-        {"cont_y", std::to_string(kMargin)},
-        {"area_x", std::to_string(callAreaX)},
-        {"area_y", std::to_string(kMargin)},
-        {"setup_x", std::to_string(kMargin)},
-        {"setup_y", std::to_string(controlY)},
-    };
+    std::vector<std::pair<const char*, std::string>> layout;
+    int x = kMargin;
+    for (const MultiplierWindowRow& row : kMultiplierWindows) {
+        layout.push_back({row.place.xKey, std::to_string(x)});
+        layout.push_back({row.place.yKey, std::to_string(kMargin)});
+        x += WindowPixels(plugin, row.dialog, base).cx + kGap;
+    }
+    const int controlY = kMargin + WindowPixels(plugin, kMultiplierWindows[0].dialog, base).cy + kGap;
+    layout.push_back({kSetupPlace.xKey, std::to_string(kMargin)});
+    layout.push_back({kSetupPlace.yKey, std::to_string(controlY)});
+    return layout;
 }
 
 BOOL CALLBACK CollectOtherThreadsWindow(HWND window, LPARAM list)
@@ -126,7 +115,9 @@ std::vector<HWND> OtherThreadsWindows()
 HWND FindControlWindow()
 {
     for (HWND window : OtherThreadsWindows())
-        if (GetDlgItem(window, kWindowOnTopBox) && !GetDlgItem(window, kNotInControlWindow))
+        // The on-top check box is the control window's own; the continent and call-area windows
+        // have a control of its id too, but also one of the continent AS button's.
+        if (GetDlgItem(window, IDC_WINDOW_ON_TOP) && !GetDlgItem(window, IDC_CONTINENT_AS))
             return window;
     return nullptr;
 }
@@ -183,7 +174,7 @@ void PrintPictureMap(const std::vector<HWND>& windows, const RECT& area)
 std::optional<std::string> ReadKey(const std::string& file, const char* key)
 {
     char value[4096] = "";
-    GetPrivateProfileStringA(kSection, key, kMissing, value, sizeof value, file.c_str());
+    GetPrivateProfileStringA(kSettingsSection, key, kMissing, value, sizeof value, file.c_str());
     return std::string(value) == kMissing ? std::nullopt : std::optional<std::string>(value);
 }
 
@@ -192,7 +183,8 @@ bool IsCabrilloDialog(HWND window)
 {
     char className[16] = "";
     GetClassNameA(window, className, sizeof className);
-    const bool headerForm = GetDlgItem(window, kFormCallsignId) && GetDlgItem(window, kFormLocationId);
+    // The controls that only the header form has: the callsign edit and the LOCATION combo box.
+    const bool headerForm = GetDlgItem(window, IDC_CALLSIGN) && GetDlgItem(window, IDC_LOCATION);
     return lstrcmpA(className, "#32770") == 0 && (headerForm || CWnd(window).GetWindowText() == "Output");
 }
 
@@ -225,7 +217,7 @@ std::string FullPath(const char* relative)
     return length && length < sizeof path ? path : relative;
 }
 
-PluginSettings::PluginSettings() : m_folder(FullPath("Plugins")), m_file(FullPath("Plugins\\BARTG-SPRINT.ini")) { }
+PluginSettings::PluginSettings() : m_folder(FullPath("Plugins")), m_file(FullPath(kSettingsFile)) { }
 
 bool PluginSettings::Prepare()
 {
@@ -241,7 +233,7 @@ bool PluginSettings::Set(const char* key, const std::string& value)
     std::lock_guard<std::mutex> lock(m_mutex);
     if (!m_oldValues.count(key))
         m_oldValues[key] = ReadKey(m_file, key);
-    return WritePrivateProfileStringA(kSection, key, value.c_str(), m_file.c_str()) != 0;
+    return WritePrivateProfileStringA(kSettingsSection, key, value.c_str(), m_file.c_str()) != 0;
 }
 
 void PluginSettings::Restore()
@@ -254,7 +246,7 @@ void PluginSettings::Restore()
         m_madeFolder = false;
     } else {
         for (const auto& [key, value] : m_oldValues)
-            WritePrivateProfileStringA(kSection, key.c_str(), value ? value->c_str() : nullptr, m_file.c_str());
+            WritePrivateProfileStringA(kSettingsSection, key.c_str(), value ? value->c_str() : nullptr, m_file.c_str());
     }
     m_oldValues.clear();
     // Wine keeps profile files in a cache; this writes it out.
@@ -300,13 +292,14 @@ bool WindowedHost::Open(HMODULE plugin, std::string& error)
         return false;
     }
     // The contest start that finds Start=0 opens the windows that the view keys name.
-    bool written = m_settings.Set("Start", "0");
-    for (const char* key : {"setup_view_dxcc", "setup_view_continent", "setup_view_call_area", "setup_window_on_top"})
-        written = m_settings.Set(key, "1") && written;
+    bool written = m_settings.Set(kStartKey, "0");
+    written = m_settings.Set(kWindowOnTopKey, "1") && written;
+    for (const MultiplierWindowRow& row : kMultiplierWindows)
+        written = m_settings.Set(row.viewKey, "1") && written;
     for (const auto& [key, value] : SideBySideLayout(plugin))
         written = m_settings.Set(key, value) && written;
     if (!written) {
-        error = "cannot write the plug-in's settings file Plugins\\BARTG-SPRINT.ini";
+        error = std::string("cannot write the plug-in's settings file ") + kSettingsFile;
         return false;
     }
     m_host = std::make_unique<HostAutomation>();

@@ -119,7 +119,7 @@ void TimeExports(const StatsExports& plugin, const Plan& plan)
         Print("BM_AddData0", size,
             MeanMicroseconds(
                 calls, [&] { Expect(1, Add(plugin, fresh), "AddData0"); }, [&] { Remove(plugin, fresh); }));
-        // The slowest answer: a new call area of a worked entity, after both searches of the list.
+        // The answer that asks the most of the call check: a new call area of a worked entity.
         Print("BM_CheckCall0", size,
             MeanMicroseconds(
                 calls * 5, [&] { Expect(kNewCallArea, plugin.CheckCall(qso_mix::NewCallArea()), "CheckCall0"); },
@@ -147,6 +147,10 @@ void TimeExports(const StatsExports& plugin, const Plan& plan)
                 }));
         if (added)
             Remove(plugin, fresh);
+        // A new contest start that lets go of every stored QSO; they are logged again untimed.
+        Print("BM_ResetStats0", size,
+            MeanMicroseconds(
+                3, [&] { plugin.ResetStats({}); }, [&] { LogMix(plugin, 0, size); }));
     }
 }
 

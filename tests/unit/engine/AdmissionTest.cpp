@@ -117,7 +117,7 @@ TEST_F(AdmissionTest, RemovingTheLastQsoEmptiesTheWorkedListsAndKeepsItsBand)
     host.RemoveQso(UsStation("K1AA", "K1"));
     EXPECT_TRUE(Contest().workedMultipliers.IsEmpty());
     EXPECT_TRUE(Contest().workedContinents.IsEmpty());
-    EXPECT_TRUE(Contest().workedKAreas.IsEmpty());
+    EXPECT_TRUE(Contest().workedAreas[CallAreaEntityOf("K")].IsEmpty());
     EXPECT_EQ(1, Contest().bandsWorked.GetSize());
 }
 

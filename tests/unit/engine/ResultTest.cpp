@@ -72,7 +72,7 @@ TEST_F(ResultTest, CallAreasOfTheFourEntitiesAreMultipliers)
     EXPECT_NE(std::string::npos, text.find("Score = 7 * 10 * 4 = 280 \r\n"));
     EXPECT_EQ((std::vector<CString>{"K", "K0", "K1", "JA", "JA1", "VE", "VE3", "DL", "VK", "VK2"}),
         std::vector<CString>(Contest().workedMultipliers.begin(), Contest().workedMultipliers.end()));
-    EXPECT_EQ(2, Contest().workedKAreas.GetSize());
+    EXPECT_EQ(2, Contest().workedAreas[CallAreaEntityOf("K")].GetSize());
 }
 
 TEST_F(ResultTest, BandWithOnlyDuplicatesStillHasItsRow)

@@ -24,17 +24,8 @@ StatsExports StatsModule::Bind(ExportNaming naming, std::string& missing) const
             missing = name;
     };
     // In the order of kExportNames.
-    bind(exports.AddData0);
-    bind(exports.RemoveData0);
-    bind(exports.ResetStats0);
-    bind(exports.CheckCall0);
-    bind(exports.GetResult0);
-    bind(exports.GetSetName);
-    bind(exports.GetNumberOfSets);
-    bind(exports.GetExchgCount0);
-    bind(exports.IsValidExchg0);
-    bind(exports.setVersion);
-    bind(exports.SetupSet0);
+#define STATS_EXPORT(name, decorated) bind(exports.name);
+#include "engine/ExportList.h"
     return exports;
 }
 
