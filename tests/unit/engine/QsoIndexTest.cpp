@@ -31,9 +31,9 @@ protected:
         return values[std::uniform_int_distribution<size_t>(0, std::size(values) - 1)(random_)];
     }
 
-    LoggedQso AnyQso()
+    TestQso AnyQso()
     {
-        LoggedQso qso{.call = Any(kCalls),
+        TestQso qso{.call = Any(kCalls),
             .mode = Any(kModes),
             .callPrefix = Any(kCallPrefixes),
             .dxccPrefix = Any(kDxccPrefixes),
@@ -89,7 +89,7 @@ protected:
     }
 
     // The call check's answer as the plain walk gives it.
-    static int WalkedCheck(const EnteredCall& entered)
+    static int WalkedCheck(const TestEnteredCall& entered)
     {
         const ContestState& state = Contest();
         if (!state.permittedBands.Contains(entered.band) || !state.permittedModes.Contains(entered.mode))
@@ -144,8 +144,8 @@ protected:
             EXPECT_EQ(WalkedCredits(area), IndexedCredits(qsos.CallAreaPlaces(entity))) << kCallAreaEntities[entity];
         }
         for (int check = 0; check < 8; ++check) {
-            const LoggedQso typed = AnyQso();
-            const EnteredCall entered{.call = typed.call,
+            const TestQso typed = AnyQso();
+            const TestEnteredCall entered{.call = typed.call,
                 .mode = typed.mode,
                 .callPrefix = typed.callPrefix,
                 .dxccPrefix = typed.dxccPrefix,
@@ -164,7 +164,7 @@ protected:
 TEST_F(QsoIndexTest, FollowEveryAddRemoveResultAndRestartLikeAPlainWalkOfTheList)
 {
     host.StartContest();
-    std::vector<LoggedQso> logged;
+    std::vector<TestQso> logged;
     for (int step = 0; step < 1500; ++step) {
         const int action = std::uniform_int_distribution(0, 99)(random_);
         if (action < 55) {
